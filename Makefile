@@ -1,0 +1,43 @@
+# Set-up and everyday commands for a fresh Debian 12 machine.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+PACKAGES = qt6-base-dev libgif-dev libjpeg-dev libavformat-dev libavcodec-dev libswscale-dev \
+           libavutil-dev libgtest-dev libbenchmark-dev cmake g++ make pkg-config \
+           fonts-liberation fonts-dejavu-core ccache
+
+.PHONY: run test build configure deps sanitize bench format clean
+
+run: build
+	$(BUILD_DIR)/src/app/kelvro
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+# Installs the Debian packages that are missing (needs root or sudo).
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing:" $$missing; \
+		SUDO=$$( [ "$$(id -u)" = 0 ] || echo sudo ); \
+		$$SUDO apt-get update && $$SUDO apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKELVRO_SANITIZE=ON
+	cmake --build build-sanitize -j $(JOBS)
+	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	for b in $(BUILD_DIR)/bench/bench_*; do $$b; done
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD_DIR) build-sanitize

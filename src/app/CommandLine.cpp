@@ -1,0 +1,162 @@
+#include "app/CommandLine.h"
+
+#include "app/HeadlessCommands.h"
+#include "ui/MainWindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QGuiApplication>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace {
+const QString kApplicationName = QStringLiteral("Kelvro");
+
+struct TParser {
+    QCommandLineParser Parser;
+    QCommandLineOption Export{QStringLiteral("export"),
+                              QStringLiteral("Render frames of PROJECT without a window into "
+                                             "OUTPUT (.bmp, .png, .gif or .avi)."),
+                              QStringLiteral("OUTPUT")};
+    QCommandLineOption FrameRange{QStringLiteral("frames"),
+                                  QStringLiteral("Frames to export: FIRST-LAST or N (1-based); "
+                                                 "default: the playback range."),
+                                  QStringLiteral("RANGE")};
+    QCommandLineOption Codec{QStringLiteral("codec"),
+                             QStringLiteral("Video encoder for .avi output."),
+                             QStringLiteral("NAME")};
+    QCommandLineOption Dump{QStringLiteral("dump"),
+                            QStringLiteral("Print the project as JSON to stdout.")};
+    QCommandLineOption Frame{QStringLiteral("frame"),
+                             QStringLiteral("With --dump: only frame N (1-based), as the "
+                                            "editor shows it."),
+                             QStringLiteral("N")};
+
+    TParser() {
+        Parser.setApplicationDescription(
+            QStringLiteral("Kelvro, an editor for two-dimensional vector animation."));
+        Parser.addHelpOption();
+        Parser.addVersionOption();
+        Parser.addOptions({Export, FrameRange, Codec, Dump, Frame});
+        Parser.addPositionalArgument(QStringLiteral("PROJECT"),
+                                     QStringLiteral("Project file (.kvp) to open."),
+                                     QStringLiteral("[PROJECT.kvp]"));
+    }
+};
+
+std::optional<TCommandLine> Interpret(const TParser& p, QString& error) {
+    const QCommandLineParser& parser = p.Parser;
+    TCommandLine line;
+    const QStringList positional = parser.positionalArguments();
+    if (positional.size() > 1) {
+        error = QStringLiteral("only one project file may be given");
+        return std::nullopt;
+    }
+    if (!positional.isEmpty())
+        line.Project = positional.first();
+    const bool exporting = parser.isSet(p.Export);
+    const bool dumping = parser.isSet(p.Dump);
+    if (exporting && dumping) {
+        error = QStringLiteral("--export and --dump cannot be combined");
+        return std::nullopt;
+    }
+    if (!exporting && (parser.isSet(p.FrameRange) || parser.isSet(p.Codec))) {
+        error = QStringLiteral("--frames and --codec belong to --export");
+        return std::nullopt;
+    }
+    if (!dumping && parser.isSet(p.Frame)) {
+        error = QStringLiteral("--frame belongs to --dump");
+        return std::nullopt;
+    }
+    if ((exporting || dumping) && line.Project.isEmpty()) {
+        error = QStringLiteral("a project file is required");
+        return std::nullopt;
+    }
+    if (exporting) {
+        line.Mode = TCommandLine::TMode::Export;
+        line.Output = parser.value(p.Export);
+        line.Frames = parser.value(p.FrameRange);
+        line.Codec = parser.value(p.Codec);
+    }
+    if (dumping) {
+        line.Mode = TCommandLine::TMode::Dump;
+        if (parser.isSet(p.Frame)) {
+            bool ok = false;
+            const int frame = parser.value(p.Frame).toInt(&ok);
+            if (!ok) {
+                error = QStringLiteral("--frame needs a whole number, not \"%1\"")
+                            .arg(parser.value(p.Frame));
+                return std::nullopt;
+            }
+            line.Frame = frame;
+        }
+    }
+    return line;
+}
+
+int RunEditor(const TCommandLine& line) {
+    TMainForm window;
+    window.SetStartProject(line.Project);
+    window.show();
+    return QApplication::exec();
+}
+
+void SetApplicationNames() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
+    QCoreApplication::setApplicationName(kApplicationName);
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0"));
+}
+} // namespace
+
+std::optional<TCommandLine> ParseCommandLine(const QStringList& arguments, QString& error) {
+    TParser p;
+    if (!p.Parser.parse(arguments)) {
+        error = p.Parser.errorText();
+        return std::nullopt;
+    }
+    return Interpret(p, error);
+}
+
+bool IsHeadless(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const char* arg = argv[i];
+        if (std::strcmp(arg, "--export") == 0 || std::strncmp(arg, "--export=", 9) == 0 ||
+            std::strcmp(arg, "--dump") == 0 || std::strcmp(arg, "--help") == 0 ||
+            std::strcmp(arg, "-h") == 0 || std::strcmp(arg, "--version") == 0 ||
+            std::strcmp(arg, "-v") == 0)
+            return true;
+    }
+    return false;
+}
+
+int RunKelvro(int argc, char** argv) {
+    const bool headless = IsHeadless(argc, argv);
+    // Headless work renders with QPainter, which needs a platform, but never a display.
+    if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::unique_ptr<QGuiApplication> app;
+    if (headless)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
+    SetApplicationNames();
+
+    TParser p;
+    p.Parser.process(*app);
+    QString error;
+    const std::optional<TCommandLine> line = Interpret(p, error);
+    if (!line) {
+        std::fprintf(stderr, "kelvro: %s\n", qPrintable(error));
+        return 1;
+    }
+    switch (line->Mode) {
+    case TCommandLine::TMode::Export:
+        return RunExportCommand(*line);
+    case TCommandLine::TMode::Dump:
+        return RunDumpCommand(*line);
+    case TCommandLine::TMode::Editor:
+        break;
+    }
+    return RunEditor(*line);
+}

@@ -1,0 +1,3 @@
+#include "core/anim/Anim.h"
+
+void BuildFrame(const TFrame&, TFrame&, int) {}

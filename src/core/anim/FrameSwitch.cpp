@@ -1,0 +1,20 @@
+#include "core/anim/FrameSwitch.h"
+
+#include "core/anim/Anim.h"
+#include "core/edit/Undo.h"
+
+TTypesObject* SwitchFrame(TProject& project, int target, const QString& selectedId,
+                          bool& changed) {
+    if (!project.CurrentUndo().empty())
+        changed = true;
+    ClearHistory(project);
+    if (project.CurrentFrame > 0)
+        StripFrame(*project.Frames[project.CurrentFrame]);
+    project.CurrentFrame = target;
+    if (target > 0)
+        BuildFrame(project.Master(), *project.Frames[target], target);
+    if (selectedId.isEmpty())
+        return nullptr;
+    const int index = IndexOfID(selectedId, project.CurrentObjects());
+    return index < 0 ? nullptr : project.CurrentObjects()[index].get();
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include "core/model/Project.h"
+
+// Drops every undo and redo record of the current frame.
+void ClearHistory(TProject& project);

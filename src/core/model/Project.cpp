@@ -1,0 +1,56 @@
+#include "core/model/Project.h"
+
+#include "core/io/ImageFile.h"
+
+#include <QFileInfo>
+
+TProject::TProject() { CreateFrames(*this, FrameCount); }
+
+int TProject::ExtentWidth() const { return RoundHalfEven(ProjectWidth * Zoom) + 2 * Margin; }
+
+int TProject::ExtentHeight() const { return RoundHalfEven(ProjectHeight * Zoom) + 2 * Margin; }
+
+void CreateFrames(TProject& project, std::int32_t count) {
+    project.Frames.clear();
+    project.Frames.reserve(count);
+    for (std::int32_t i = 0; i < count; ++i)
+        project.Frames.push_back(std::make_unique<TFrame>());
+    project.FrameCount = count;
+    project.CurrentFrame = 0;
+    project.PlayStart = 0;
+    project.PlayEnd = count - 1;
+}
+
+void ResetFrames(TProject& project) {
+    project.Frames.clear();
+    project.BitmapStore.clear();
+    project.Zoom = 1.0L;
+    project.TimelineStep = 0;
+    CreateFrames(project, project.FrameCount);
+}
+
+void ResizeFrames(TProject& project, std::int32_t count) {
+    if (count < static_cast<std::int32_t>(project.Frames.size())) {
+        project.Frames.resize(count);
+    } else {
+        while (static_cast<std::int32_t>(project.Frames.size()) < count)
+            project.Frames.push_back(std::make_unique<TFrame>());
+    }
+    project.FrameCount = count;
+    project.CurrentFrame = 0;
+    project.TimelineStep = 0;
+    project.PlayStart = 0;
+    project.PlayEnd = count - 1;
+    project.Zoom = 1.0L;
+}
+
+void UpdateBackgroundBitmap(TProject& project) {
+    project.BackgroundBitmap.reset();
+    if (project.BackgroundType != 1 || project.BackgroundImage.isEmpty() ||
+        !QFileInfo(project.BackgroundImage).isFile())
+        return;
+    QImage image;
+    // An unreadable background shows the plain colour, as a missing one does.
+    if (LoadImageFile(image, project.BackgroundImage).Ok && !image.isNull())
+        project.BackgroundBitmap = std::move(image);
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QString>
+
+// A fresh folder for settings and files of one test program run; removed at exit.
+QString TestScratchFolder();
