@@ -46,6 +46,9 @@ public:
     // sender is the canvas on screen, none while a frame is rendered into an image.
     virtual void Paint(TObjectTable* sender) = 0;
 
+    // The outline of a mask polygon in project pixels; none for every object that masks nothing.
+    virtual const TPolyPointsEx* MaskOutline() const { return nullptr; }
+
     bool IsSelected() const { return FSelected; }
     TProps GetProps() const { return FProps; }
     void Invalidate();
