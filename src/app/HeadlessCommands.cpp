@@ -17,6 +17,10 @@ int ReadProjectOrFail(const QString& project) {
 }
 } // namespace
 
-int RunExportCommand(const TCommandLine& line) { return ReadProjectOrFail(line.Project); }
+int RunExportCommand(const TCommandLine& line) {
+    return ReadProjectOrFail(line.Project);
+}
 
-int RunDumpCommand(const TCommandLine& line) { return ReadProjectOrFail(line.Project); }
+int RunDumpCommand(const TCommandLine& line) {
+    return ReadProjectOrFail(line.Project);
+}

@@ -1,13 +1,141 @@
 #pragma once
 
-#include <QMainWindow>
+#include "core/model/Project.h"
+#include "ui/SettingsStore.h"
 
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QScrollArea;
+class QToolButton;
+class TCollapsiblePanel;
+class TDialogService;
+
+// The editor's only window. It owns the project for the run and keeps every command, button
+// and status field in step with it through UpdateControls.
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    static constexpr int ToolCount = 8;
+    static constexpr int PanelCount = 6;
+
+    // dialogs answers every modal question; none means the real dialogs.
+    explicit TMainForm(TDialogService* dialogs = nullptr, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
     void SetStartProject(const QString& fileName) { FStartProject = fileName; }
 
+    // True when the caller may go on and discard the project.
+    bool QuerySave();
+    void UpdateControls();
+    void ResetProject();
+
+    TProject& Project() { return FProject; }
+    TPanelDefaults& Defaults() { return FSettings.Defaults; }
+    const QString& FileName() const { return FFileName; }
+    bool IsChanged() const { return FChanged; }
+    bool IsModified() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Construction, split by what is built.
+    void CreateActions();
+    QAction* AddAction(const QString& objectName, const QString& caption,
+                       const QKeySequence& shortcut = {});
+    void CreateMenus();
+    void CreateToolBar();
+    void CreateCentralArea();
+    QWidget* CreateToolColumn();
+    QScrollArea* CreatePanelColumn();
+    void CreateViewPanel(QWidget* content);
+    void CreateAnimationPanel(QWidget* content);
+    QWidget* CreateTimeline();
+    void CreateStatusBar();
+    void ConnectActions();
+
+    // Document lifecycle.
+    void NewAction1Execute();
+    void OpenAction1Execute();
+    bool SaveAction1Execute();
+    bool SaveAsAction1Execute();
+    void OpenProjectFile(const QString& fileName);
+    bool SaveUnder(const QString& fileName);
+    // Read or write the project file; failures are reported to the user and yield false.
+    bool LoadProject(const QString& fileName);
+    bool SaveProject(const QString& fileName);
+    void DropSelection();
+    void ClearMultiSelection();
+    void UpdateCanvasExtent();
+    void RefreshAfterProjectChange();
+
+    // Refresh helpers.
+    void SetupTimeline();
+    void FillFrameCombo();
+    void FillObjectCombo();
+    void UpdateStatusFields(bool saveEnabled);
+    bool IsMaster() const;
+    bool ClipboardHoldsObjects() const;
+
+    TDialogService* FDialogs;
+    std::unique_ptr<TDialogService> FOwnDialogs;
+    TProject FProject;
+    TEditorSettings FSettings;
+    QString FFileName;
+    bool FChanged = false;
     QString FStartProject;
+    bool FShownOnce = false;
+    TTypesObject* FTypesObject = nullptr;
+    std::vector<TTypesObject*> FMultiSelection;
+
+    QAction* NewAction1 = nullptr;
+    QAction* OpenAction1 = nullptr;
+    QAction* SaveAction1 = nullptr;
+    QAction* SaveAsAction1 = nullptr;
+    QAction* ExportAction1 = nullptr;
+    QAction* SettingsAction1 = nullptr;
+    QAction* ExitAction1 = nullptr;
+    QAction* UndoAction1 = nullptr;
+    QAction* RedoAction1 = nullptr;
+    QAction* CutAction1 = nullptr;
+    QAction* CopyAction1 = nullptr;
+    QAction* PasteAction1 = nullptr;
+    QAction* DeleteAction1 = nullptr;
+    QAction* ToFrontAction1 = nullptr;
+    QAction* ToBackAction1 = nullptr;
+    QAction* AngleAction1 = nullptr;
+    QAction* StretchAction1 = nullptr;
+    QAction* DataAction1 = nullptr;
+    QAction* ContentAction1 = nullptr;
+    QAction* AboutAction1 = nullptr;
+    std::array<QAction*, ToolCount> FToolActions{};
+    QActionGroup* FToolGroup = nullptr;
+    std::array<QToolButton*, ToolCount> FModeSpeeds{};
+
+    QWidget* FCanvas = nullptr;
+    QMenu* FCanvasMenu = nullptr;
+    std::array<TCollapsiblePanel*, PanelCount> FPanels{};
+    QComboBox* ZoomCombo = nullptr;
+    QComboBox* FrameCombo = nullptr;
+    QToolButton* TakeSpeed = nullptr;
+    QComboBox* ObjectCombo = nullptr;
+    QToolButton* NameSpeed = nullptr;
+    QToolButton* GroupSpeed = nullptr;
+    QToolButton* PlaySpeed = nullptr;
+    QToolButton* StopSpeed = nullptr;
+    QToolButton* EndlessSpeed = nullptr;
+    QToolButton* LeftSpeed = nullptr;
+    QToolButton* RightSpeed = nullptr;
+    QComboBox* StepCombo = nullptr;
+    QWidget* DrawGrid1 = nullptr;
+    std::array<QLabel*, 3> FStatusFields{};
 };

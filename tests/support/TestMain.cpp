@@ -15,7 +15,9 @@ namespace {
 QTemporaryDir* scratch = nullptr;
 }
 
-QString TestScratchFolder() { return scratch->path(); }
+QString TestScratchFolder() {
+    return scratch->path();
+}
 
 int main(int argc, char** argv) {
     // Tests never need a display, even when started by hand.

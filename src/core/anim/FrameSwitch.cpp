@@ -3,8 +3,7 @@
 #include "core/anim/Anim.h"
 #include "core/edit/Undo.h"
 
-TTypesObject* SwitchFrame(TProject& project, int target, const QString& selectedId,
-                          bool& changed) {
+TTypesObject* SwitchFrame(TProject& project, int target, const QString& selectedId, bool& changed) {
     if (!project.CurrentUndo().empty())
         changed = true;
     ClearHistory(project);

@@ -2,4 +2,6 @@
 
 #include <QUuid>
 
-QString NewObjectID() { return QUuid::createUuid().toString(QUuid::WithBraces).toUpper(); }
+QString NewObjectID() {
+    return QUuid::createUuid().toString(QUuid::WithBraces).toUpper();
+}

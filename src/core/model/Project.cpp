@@ -4,11 +4,17 @@
 
 #include <QFileInfo>
 
-TProject::TProject() { CreateFrames(*this, FrameCount); }
+TProject::TProject() {
+    CreateFrames(*this, FrameCount);
+}
 
-int TProject::ExtentWidth() const { return RoundHalfEven(ProjectWidth * Zoom) + 2 * Margin; }
+int TProject::ExtentWidth() const {
+    return RoundHalfEven(ProjectWidth * Zoom) + 2 * Margin;
+}
 
-int TProject::ExtentHeight() const { return RoundHalfEven(ProjectHeight * Zoom) + 2 * Margin; }
+int TProject::ExtentHeight() const {
+    return RoundHalfEven(ProjectHeight * Zoom) + 2 * Margin;
+}
 
 void CreateFrames(TProject& project, std::int32_t count) {
     project.Frames.clear();

@@ -27,18 +27,21 @@ int RoundHalfEven(Extended value) {
     return SaturatedInt(result);
 }
 
-int TruncToInt(Extended value) { return SaturatedInt(std::trunc(value)); }
+int TruncToInt(Extended value) {
+    return SaturatedInt(std::trunc(value));
+}
 
 bool operator==(const TProps& a, const TProps& b) {
     return a.BrushColor == b.BrushColor && a.BrushBitmap == b.BrushBitmap &&
-           a.BrushStyle == b.BrushStyle && a.BrushShow == b.BrushShow &&
-           a.PenColor == b.PenColor && a.PenWidth == b.PenWidth && a.PenStyle == b.PenStyle &&
-           a.PenShow == b.PenShow && a.FontName == b.FontName && a.FontSize == b.FontSize &&
-           a.FontStyle == b.FontStyle && a.Trans == b.Trans && a.TransColor == b.TransColor &&
-           a.Mask == b.Mask;
+           a.BrushStyle == b.BrushStyle && a.BrushShow == b.BrushShow && a.PenColor == b.PenColor &&
+           a.PenWidth == b.PenWidth && a.PenStyle == b.PenStyle && a.PenShow == b.PenShow &&
+           a.FontName == b.FontName && a.FontSize == b.FontSize && a.FontStyle == b.FontStyle &&
+           a.Trans == b.Trans && a.TransColor == b.TransColor && a.Mask == b.Mask;
 }
 
-void DefaultProps(TProps& props) { props = TProps(); }
+void DefaultProps(TProps& props) {
+    props = TProps();
+}
 
 TProps MakeProps(TColor brushColor, TColor penColor, std::uint8_t brushStyle, std::int32_t mask,
                  TColor transColor, Extended trans, std::uint8_t fontStyle, std::int32_t fontSize,

@@ -61,7 +61,9 @@ QPainter* TTypesObject::Canvas() const {
     return FTable ? FTable->Painter() : nullptr;
 }
 
-TCursor TTypesObject::Cursor() const { return FTable ? FTable->Cursor() : TCursor::Default; }
+TCursor TTypesObject::Cursor() const {
+    return FTable ? FTable->Cursor() : TCursor::Default;
+}
 
 void TTypesObject::SetCursor(TCursor cursor) {
     if (FTable)

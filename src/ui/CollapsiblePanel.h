@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class QToolButton;
+
+// A panel of the right-hand column: a caption bar that shows or hides the content below it.
+class TCollapsiblePanel : public QWidget {
+    Q_OBJECT
+public:
+    TCollapsiblePanel(const QString& caption, int contentHeight, QWidget* parent = nullptr);
+
+    QWidget* Content() const { return FContent; }
+    bool IsOpen() const;
+    void SetOpen(bool open);
+    QToolButton* CaptionButton() const { return FCaption; }
+
+signals:
+    void Toggled(bool open);
+
+private:
+    QToolButton* FCaption;
+    QWidget* FContent;
+};

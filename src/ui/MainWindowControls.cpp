@@ -1,0 +1,116 @@
+#include "core/edit/ClipBoard.h"
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMimeData>
+#include <QSet>
+#include <QToolButton>
+
+namespace {
+bool IsPlacedObject(const TTypesObject* object) {
+    if (!object)
+        return false;
+    const QString type = object->TypeName();
+    return type == QLatin1String("Text") || type == QLatin1String("Bitmap") ||
+           type == QLatin1String("Form");
+}
+} // namespace
+
+bool TMainForm::ClipboardHoldsObjects() const {
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data && data->hasFormat(ObjectClipboardMimeType());
+}
+
+void TMainForm::UpdateControls() {
+    const bool master = IsMaster();
+    const bool pending = !FProject.CurrentUndo().empty();
+    const bool redoable = !FProject.CurrentRedo().empty();
+    const bool playing = PlaySpeed->isChecked();
+    const bool selected = FTypesObject != nullptr;
+    const bool multi = !FMultiSelection.empty();
+    const TObjectList& objects = FProject.CurrentObjects();
+    const bool saveEnabled = FChanged || pending;
+
+    SaveAction1->setEnabled(saveEnabled);
+    ExportAction1->setEnabled(!pending);
+    UndoAction1->setEnabled(pending);
+    RedoAction1->setEnabled(redoable);
+    for (QAction* action : {CutAction1, CopyAction1, DeleteAction1})
+        action->setEnabled(master && (selected || multi));
+    PasteAction1->setEnabled(master && ClipboardHoldsObjects());
+    ToFrontAction1->setEnabled(master && selected && objects.back().get() != FTypesObject);
+    ToBackAction1->setEnabled(master && selected && objects.front().get() != FTypesObject);
+    AngleAction1->setEnabled(IsPlacedObject(FTypesObject));
+    StretchAction1->setEnabled(IsPlacedObject(FTypesObject));
+    DataAction1->setEnabled(selected);
+    NameSpeed->setEnabled(master && selected);
+    GroupSpeed->setEnabled(!selected);
+    TakeSpeed->setEnabled(pending || redoable);
+    PlaySpeed->setEnabled(!pending && !redoable && !playing);
+    StopSpeed->setEnabled(playing);
+    LeftSpeed->setEnabled(!playing);
+    RightSpeed->setEnabled(!playing);
+    StepCombo->setCurrentIndex(FProject.TimelineStep);
+    FCanvas->setEnabled(!playing);
+    DrawGrid1->setEnabled(!playing);
+    for (int i = 1; i < ToolCount; ++i)
+        FModeSpeeds[i]->setVisible(master);
+    UpdateStatusFields(saveEnabled);
+    DrawGrid1->update();
+}
+
+void TMainForm::UpdateStatusFields(bool saveEnabled) {
+    FStatusFields[0]->setText(saveEnabled ? QStringLiteral("Geändert") : QString());
+    FStatusFields[1]->setText(QStringLiteral("Fi:%1, Fc:%2, Fps:%3")
+                                  .arg(FProject.CurrentFrame + 1)
+                                  .arg(FProject.FrameCount)
+                                  .arg(FProject.FramesPerSec));
+    FStatusFields[2]->setText(FFileName.isEmpty() ? QStringLiteral("Unbenannt") : FFileName);
+}
+
+void TMainForm::SetupTimeline() {
+    const int rowHeight = QFontMetrics(DrawGrid1->font()).height() + 8;
+    DrawGrid1->setFixedHeight(rowHeight * 6 + 4);
+    DrawGrid1->update();
+}
+
+void TMainForm::FillFrameCombo() {
+    const QSignalBlocker blocker(FrameCombo);
+    FrameCombo->clear();
+    QStringList items;
+    items.reserve(FProject.FrameCount);
+    items << QStringLiteral("Frame1 (Master)");
+    for (int i = 2; i <= FProject.FrameCount; ++i)
+        items << QStringLiteral("Frame%1").arg(i);
+    FrameCombo->addItems(items);
+    FrameCombo->setCurrentIndex(FProject.CurrentFrame);
+}
+
+void TMainForm::FillObjectCombo() {
+    const QSignalBlocker blocker(ObjectCombo);
+    ObjectCombo->clear();
+    QSet<QString> used;
+    int selectedIndex = -1;
+    const TObjectList& objects = FProject.CurrentObjects();
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const TTypesObject& object = *objects[i];
+        QString key;
+        for (int n = 1; key.isEmpty() || used.contains(key); ++n)
+            key = object.TypeName() + QString::number(n);
+        used.insert(key);
+        ObjectCombo->addItem(
+            object.ObjName.isEmpty() ? key : key + QStringLiteral(" - ") + object.ObjName);
+        if (&object == FTypesObject)
+            selectedIndex = static_cast<int>(i);
+    }
+    ObjectCombo->setCurrentIndex(selectedIndex);
+}
+
+void TMainForm::UpdateCanvasExtent() {
+    FCanvas->update();
+}

@@ -1,0 +1,133 @@
+#include "core/edit/Undo.h"
+#include "ui/DialogService.h"
+#include "ui/MainWindow.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+
+namespace {
+const QString kProjectFilter = QStringLiteral("Animation file (*.kvp)");
+
+// The path with the extension of its file name (if any) replaced.
+QString WithProjectExtension(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    const int dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString base = dot < 0 ? path : path.left(path.size() - (name.size() - dot));
+    return base + QStringLiteral(".kvp");
+}
+} // namespace
+
+bool TMainForm::QuerySave() {
+    if (!IsModified())
+        return true;
+    const QString shown =
+        FFileName.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(FFileName).fileName();
+    const auto answer =
+        FDialogs->Question(this, QStringLiteral("Bestätigung"),
+                           QStringLiteral("\"%1\" wurde geändert. Speichern?").arg(shown),
+                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    switch (answer) {
+    case QMessageBox::Yes:
+        SaveAction1Execute();
+        return !IsModified();
+    case QMessageBox::No:
+        FChanged = false;
+        ClearHistory(FProject);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMainForm::ClearMultiSelection() {
+    FMultiSelection.clear();
+}
+
+void TMainForm::DropSelection() {
+    ClearMultiSelection();
+    if (FTypesObject) {
+        FTypesObject->ChangeSelection(false, false);
+        FTypesObject = nullptr;
+        FCanvas->unsetCursor();
+        FCanvas->update();
+        UpdateControls();
+        FillObjectCombo();
+    }
+}
+
+void TMainForm::NewAction1Execute() {
+    if (!QuerySave())
+        return;
+    DropSelection();
+    FFileName.clear();
+    FChanged = false;
+    ClearHistory(FProject);
+    ResetProject();
+}
+
+void TMainForm::ResetProject() {
+    ResetFrames(FProject);
+    ZoomCombo->setCurrentIndex(3);
+    UpdateCanvasExtent();
+    FCanvas->unsetCursor();
+    RefreshAfterProjectChange();
+}
+
+void TMainForm::RefreshAfterProjectChange() {
+    FCanvas->update();
+    DrawGrid1->update();
+    SetupTimeline();
+    FillFrameCombo();
+    UpdateControls();
+    FillObjectCombo();
+}
+
+void TMainForm::OpenAction1Execute() {
+    if (!QuerySave())
+        return;
+    DropSelection();
+    const QString chosen = FDialogs->OpenFileName(this, kProjectFilter);
+    if (chosen.isEmpty())
+        return;
+    OpenProjectFile(WithProjectExtension(chosen));
+}
+
+void TMainForm::OpenProjectFile(const QString& fileName) {
+    FChanged = false;
+    ClearHistory(FProject);
+    if (LoadProject(fileName))
+        FFileName = fileName;
+    UpdateCanvasExtent();
+    FCanvas->unsetCursor();
+    RefreshAfterProjectChange();
+}
+
+bool TMainForm::SaveAction1Execute() {
+    if (FFileName.isEmpty())
+        return SaveAsAction1Execute();
+    DropSelection();
+    return SaveUnder(FFileName);
+}
+
+bool TMainForm::SaveAsAction1Execute() {
+    DropSelection();
+    const QString chosen = FDialogs->SaveFileName(this, FFileName, kProjectFilter);
+    if (chosen.isEmpty())
+        return false;
+    return SaveUnder(WithProjectExtension(chosen));
+}
+
+bool TMainForm::SaveUnder(const QString& fileName) {
+    const bool wasModified = IsModified();
+    FChanged = false;
+    ClearHistory(FProject);
+    const bool saved = SaveProject(fileName);
+    if (saved)
+        FFileName = fileName;
+    else
+        FChanged = wasModified;
+    const int shownFrame = FrameCombo->currentIndex();
+    RefreshAfterProjectChange();
+    FrameCombo->setCurrentIndex(shownFrame);
+    return saved;
+}

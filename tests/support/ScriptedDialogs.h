@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/DialogService.h"
+
+#include <QStringList>
+#include <deque>
+
+// Answers the editor's modal questions from a script and remembers what was asked.
+class TScriptedDialogs : public TDialogService {
+public:
+    QMessageBox::StandardButton Question(QWidget*, const QString& title, const QString& text,
+                                         QMessageBox::StandardButtons) override {
+        Asked << title + QStringLiteral(": ") + text;
+        if (Answers.empty())
+            return QMessageBox::Cancel;
+        const QMessageBox::StandardButton answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    void Error(QWidget*, const QString& title, const QString& text) override {
+        Errors << title + QStringLiteral(": ") + text;
+    }
+    QString OpenFileName(QWidget*, const QString&) override { return NextFile(); }
+    QString SaveFileName(QWidget*, const QString&, const QString&) override { return NextFile(); }
+
+    std::deque<QMessageBox::StandardButton> Answers;
+    // File dialogs answer from here; an empty entry or an empty list is a cancel.
+    QStringList Files;
+    QStringList Asked;
+    QStringList Errors;
+
+private:
+    QString NextFile() { return Files.isEmpty() ? QString() : Files.takeFirst(); }
+};

@@ -1,0 +1,278 @@
+#include "ui/MainWindow.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TestObject.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+QString Status(TMainForm& window, int field) {
+    return window.findChild<QLabel*>(QStringLiteral("StatusField%1").arg(field))->text();
+}
+
+QAction* Action(TMainForm& window, const char* name) {
+    return window.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QStringList MenuCaptions(QMenu* menu) {
+    QStringList captions;
+    for (QAction* action : menu->actions())
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return captions;
+}
+
+QMenu* Menu(TMainForm& window, const QString& title) {
+    for (QAction* action : window.menuBar()->actions())
+        if (action->text() == title)
+            return action->menu();
+    return nullptr;
+}
+
+// Gives the current frame a pending change, as an edit on the canvas does.
+void AddPendingChange(TMainForm& window) {
+    TTestObject object;
+    window.Project().CurrentUndo().push_back(
+        std::make_unique<TUndoItem>(utChanged, &object, nullptr, 0, -1, QString(), 1.0L));
+    window.UpdateControls();
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { QSettings().clear(); }
+    void TearDown() override { QSettings().clear(); }
+
+    TScriptedDialogs Dialogs;
+};
+} // namespace
+
+TEST_F(MainWindowTest, HasTheTitleSizeAndMenus) {
+    TMainForm window(&Dialogs);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Kelvro 1.0"));
+    EXPECT_EQ(window.size(), QSize(1400, 880));
+    QStringList titles;
+    for (QAction* action : window.menuBar()->actions())
+        titles << action->text();
+    EXPECT_EQ(titles, QStringList({"Datei", "Bearbeiten", "Objekt", "Hilfe"}));
+    EXPECT_EQ(MenuCaptions(Menu(window, "Datei")),
+              QStringList({"Neu", "-", "Öffnen...", "Speichern", "Speichern unter...", "-",
+                           "Export...", "-", "Einstellungen", "-", "Beenden"}));
+    const QStringList edit = {"Rückgängig",   "Wiederholen", "-",       "Ausschneiden",
+                              "Kopieren",     "Einfügen",    "Löschen", "-",
+                              "Nach vorn",    "Nach hinten", "-",       "Winkel...",
+                              "Streckung...", "-",           "Daten..."};
+    EXPECT_EQ(MenuCaptions(Menu(window, "Bearbeiten")), edit);
+    EXPECT_EQ(MenuCaptions(window.findChild<QMenu*>(QStringLiteral("CanvasMenu"))), edit);
+    EXPECT_EQ(MenuCaptions(Menu(window, "Objekt")),
+              QStringList({"Auswahl", "-", "Polyline", "BezierPolyline", "Polygon", "BezierPolygon",
+                           "-", "Bild", "Text", "Form"}));
+    EXPECT_EQ(MenuCaptions(Menu(window, "Hilfe")), QStringList({"Programm-Hilfe", "-", "Info"}));
+}
+
+TEST_F(MainWindowTest, ActionsCarryTheirShortcuts) {
+    TMainForm window(&Dialogs);
+    const std::vector<std::pair<const char*, QKeySequence>> shortcuts = {
+        {"NewAction1", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"OpenAction1", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"SaveAction1", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"UndoAction1", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"RedoAction1", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {"CutAction1", QKeySequence(Qt::CTRL | Qt::Key_X)},
+        {"CopyAction1", QKeySequence(Qt::CTRL | Qt::Key_C)},
+        {"PasteAction1", QKeySequence(Qt::CTRL | Qt::Key_V)},
+        {"DeleteAction1", QKeySequence(Qt::Key_Delete)},
+        {"SaveAsAction1", QKeySequence()},
+        {"ExportAction1", QKeySequence()},
+    };
+    for (const auto& [name, keys] : shortcuts) {
+        ASSERT_NE(Action(window, name), nullptr) << name;
+        EXPECT_EQ(Action(window, name)->shortcut(), keys) << name;
+    }
+    EXPECT_EQ(Action(window, "SaveAction1")->toolTip(), QStringLiteral("Speichern"));
+}
+
+TEST_F(MainWindowTest, ToolButtonsAreExclusiveAndSelectionIsDown) {
+    TMainForm window(&Dialogs);
+    auto* selection = window.findChild<QToolButton*>(QStringLiteral("ModeSpeed1"));
+    auto* polygon = window.findChild<QToolButton*>(QStringLiteral("ModeSpeed4"));
+    EXPECT_TRUE(selection->isChecked());
+    window.show();
+    QTest::mouseClick(polygon, Qt::LeftButton);
+    EXPECT_TRUE(polygon->isChecked());
+    EXPECT_FALSE(selection->isChecked());
+    EXPECT_TRUE(Action(window, "PolygonAction1")->isChecked());
+}
+
+TEST_F(MainWindowTest, StatusBarShowsFrameAndFile) {
+    TMainForm window(&Dialogs);
+    EXPECT_EQ(Status(window, 1), QString());
+    EXPECT_EQ(Status(window, 2), QStringLiteral("Fi:1, Fc:50, Fps:15"));
+    EXPECT_EQ(Status(window, 3), QStringLiteral("Unbenannt"));
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("StatusField2"))->width(), 150);
+}
+
+TEST_F(MainWindowTest, PendingChangesDriveTheCommands) {
+    TMainForm window(&Dialogs);
+    EXPECT_FALSE(Action(window, "SaveAction1")->isEnabled());
+    EXPECT_TRUE(Action(window, "ExportAction1")->isEnabled());
+    EXPECT_FALSE(Action(window, "UndoAction1")->isEnabled());
+    EXPECT_FALSE(Action(window, "CutAction1")->isEnabled());
+    EXPECT_FALSE(Action(window, "DataAction1")->isEnabled());
+    EXPECT_FALSE(Action(window, "AngleAction1")->isEnabled());
+    auto* take = window.findChild<QToolButton*>(QStringLiteral("TakeSpeed"));
+    auto* play = window.findChild<QToolButton*>(QStringLiteral("PlaySpeed"));
+    auto* group = window.findChild<QToolButton*>(QStringLiteral("GroupSpeed"));
+    EXPECT_FALSE(take->isEnabled());
+    EXPECT_TRUE(play->isEnabled());
+    EXPECT_TRUE(group->isEnabled());
+
+    AddPendingChange(window);
+    EXPECT_TRUE(Action(window, "SaveAction1")->isEnabled());
+    EXPECT_FALSE(Action(window, "ExportAction1")->isEnabled());
+    EXPECT_TRUE(Action(window, "UndoAction1")->isEnabled());
+    EXPECT_TRUE(take->isEnabled());
+    EXPECT_FALSE(play->isEnabled());
+    EXPECT_EQ(Status(window, 1), QStringLiteral("Geändert"));
+    EXPECT_TRUE(window.IsModified());
+}
+
+TEST_F(MainWindowTest, RedoableRecordsBlockPlaybackButNotExport) {
+    TMainForm window(&Dialogs);
+    TTestObject object;
+    window.Project().CurrentRedo().push_back(
+        std::make_unique<TUndoItem>(utChanged, &object, nullptr, 0, -1, QString(), 1.0L));
+    window.UpdateControls();
+    EXPECT_TRUE(Action(window, "RedoAction1")->isEnabled());
+    EXPECT_TRUE(Action(window, "ExportAction1")->isEnabled());
+    EXPECT_FALSE(window.findChild<QToolButton*>(QStringLiteral("PlaySpeed"))->isEnabled());
+    EXPECT_FALSE(Action(window, "SaveAction1")->isEnabled());
+}
+
+TEST_F(MainWindowTest, QuerySaveAsksOnlyWhenModified) {
+    TMainForm window(&Dialogs);
+    EXPECT_TRUE(window.QuerySave());
+    EXPECT_TRUE(Dialogs.Asked.isEmpty());
+}
+
+TEST_F(MainWindowTest, QuerySaveNoDiscardsTheHistory) {
+    TMainForm window(&Dialogs);
+    AddPendingChange(window);
+    Dialogs.Answers = {QMessageBox::No};
+    EXPECT_TRUE(window.QuerySave());
+    EXPECT_EQ(Dialogs.Asked,
+              QStringList({"Bestätigung: \"Unbenannt\" wurde geändert. Speichern?"}));
+    EXPECT_TRUE(window.Project().CurrentUndo().empty());
+    EXPECT_FALSE(window.IsModified());
+}
+
+TEST_F(MainWindowTest, QuerySaveCancelKeepsEverything) {
+    TMainForm window(&Dialogs);
+    AddPendingChange(window);
+    Dialogs.Answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(window.QuerySave());
+    EXPECT_EQ(window.Project().CurrentUndo().size(), 1u);
+}
+
+TEST_F(MainWindowTest, QuerySaveYesWithCancelledSaveDialogKeepsTheWindowOpen) {
+    TMainForm window(&Dialogs);
+    window.show();
+    AddPendingChange(window);
+    Dialogs.Answers = {QMessageBox::Yes};
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.IsModified());
+}
+
+TEST_F(MainWindowTest, ClosingUnchangedProjectAsksNothing) {
+    TMainForm window(&Dialogs);
+    window.show();
+    EXPECT_TRUE(window.close());
+    EXPECT_TRUE(Dialogs.Asked.isEmpty());
+}
+
+TEST_F(MainWindowTest, ClosingWithNoAnswerCloses) {
+    TMainForm window(&Dialogs);
+    window.show();
+    AddPendingChange(window);
+    Dialogs.Answers = {QMessageBox::No};
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(Dialogs.Asked.size(), 1);
+}
+
+TEST_F(MainWindowTest, NewResetsTheProjectAfterTheQuestion) {
+    TMainForm window(&Dialogs);
+    window.Project().Master().Objects.push_back(MakeTestObject(QStringLiteral("x"), true));
+    AddPendingChange(window);
+    Dialogs.Answers = {QMessageBox::Cancel};
+    Action(window, "NewAction1")->trigger();
+    EXPECT_EQ(window.Project().Master().Objects.size(), 1u);
+    Dialogs.Answers = {QMessageBox::No};
+    Action(window, "NewAction1")->trigger();
+    EXPECT_TRUE(window.Project().Master().Objects.empty());
+    EXPECT_EQ(window.Project().Frames.size(), 50u);
+    EXPECT_FALSE(window.IsModified());
+    EXPECT_EQ(Status(window, 1), QString());
+}
+
+TEST_F(MainWindowTest, SettingsOfTheLastRunBecomeTheNextDefaults) {
+    {
+        TMainForm first(&Dialogs);
+        first.Project().ProjectWidth = 640;
+        first.Project().ProjectHeight = 480;
+        first.Project().FrameCount = 30;
+        first.Defaults().PenWidth = 5;
+        first.Defaults().FontStyle = fsBold | fsUnderline;
+        first.Defaults().Trans = 37.25L;
+    }
+    TMainForm second(&Dialogs);
+    EXPECT_EQ(second.Project().ProjectWidth, 640);
+    EXPECT_EQ(second.Project().ProjectHeight, 480);
+    EXPECT_EQ(second.Project().FrameCount, 30);
+    EXPECT_EQ(second.Project().Frames.size(), 30u);
+    EXPECT_EQ(second.Project().PlayEnd, 29);
+    EXPECT_EQ(second.Defaults().PenWidth, 5);
+    EXPECT_EQ(second.Defaults().FontStyle, fsBold | fsUnderline);
+    EXPECT_EQ(second.Defaults().Trans, 37.25L);
+    EXPECT_EQ(Status(second, 2), QStringLiteral("Fi:1, Fc:30, Fps:15"));
+}
+
+TEST_F(MainWindowTest, FreshSettingsGiveTheDefaultProject) {
+    TMainForm window(&Dialogs);
+    const TPanelDefaults& d = window.Defaults();
+    EXPECT_EQ(d.BrushColor, 0xFFFFFF);
+    EXPECT_EQ(d.PenColor, 0);
+    EXPECT_EQ(d.PenWidth, 1);
+    EXPECT_EQ(d.Trans, 100.0L);
+    EXPECT_EQ(d.FontName, QStringLiteral("Arial"));
+    EXPECT_EQ(d.FontSize, 48);
+    EXPECT_EQ(window.Project().ProjectWidth, 800);
+    EXPECT_EQ(window.Project().BackgroundColor, 0xFFFFFF);
+    EXPECT_EQ(window.Project().Zoom, 1.0L);
+}
+
+TEST_F(MainWindowTest, DamagedSettingsStillGiveAUsableProject) {
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("1.0/Options/FrameCount"), -3);
+        settings.setValue(QStringLiteral("1.0/Options/Width"), 0);
+    }
+    TMainForm window(&Dialogs);
+    EXPECT_EQ(window.Project().FrameCount, 50);
+    EXPECT_EQ(window.Project().ProjectWidth, 800);
+}
+
+TEST_F(MainWindowTest, PanelStatesPersist) {
+    {
+        TMainForm first(&Dialogs);
+        first.show();
+        QTest::mouseClick(
+            first.findChild<QWidget*>(QStringLiteral("CompBar3"))->findChild<QToolButton*>(),
+            Qt::LeftButton);
+    }
+    EXPECT_FALSE(QSettings().value(QStringLiteral("1.0/Options/CompBar3")).toBool());
+    EXPECT_TRUE(QSettings().value(QStringLiteral("1.0/Options/CompBar1")).toBool());
+}
