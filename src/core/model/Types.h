@@ -27,7 +27,7 @@ struct TPointEx {
     Extended Y = 0;
 };
 
-// Integer rectangle with inclusive-exclusive edges as the canvas reports them.
+// Integer rectangle; whether Right and Bottom are inside is up to the function producing it.
 struct TRect {
     int Left = 0;
     int Top = 0;
