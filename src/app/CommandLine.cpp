@@ -102,6 +102,12 @@ int RunEditor(const TCommandLine& line) {
     return QApplication::exec();
 }
 
+// Headless runs promise one line on stderr per failure; platform chatter would break that.
+void QuietMessageHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "kelvro: %s\n", qPrintable(message));
+}
+
 void SetApplicationNames() {
     QCoreApplication::setOrganizationName(QStringLiteral("Orvane"));
     QCoreApplication::setApplicationName(kApplicationName);
@@ -133,8 +139,11 @@ bool IsHeadless(int argc, char** argv) {
 int RunKelvro(int argc, char** argv) {
     const bool headless = IsHeadless(argc, argv);
     // Headless work renders with QPainter, which needs a platform, but never a display.
-    if (headless && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (headless) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietMessageHandler);
+    }
     std::unique_ptr<QGuiApplication> app;
     if (headless)
         app = std::make_unique<QGuiApplication>(argc, argv);
