@@ -1,0 +1,151 @@
+#include "core/io/ProjectFile.h"
+
+#include "core/io/ObjectRecord.h"
+#include "core/io/Stream.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+// Every frame section holds at least its object count.
+constexpr qint64 MinFrameSectionSize = 4;
+
+void WriteSettings(TStream& stream, TProject& project) {
+    stream.WriteInteger(ProjectMagic);
+    stream.WriteInteger(project.ProjectWidth);
+    stream.WriteInteger(project.ProjectHeight);
+    stream.WriteInteger(project.BackgroundType);
+    stream.WriteColor(project.BackgroundColor);
+    stream.WriteString(project.BackgroundImage);
+    stream.WriteBoolean(project.BackgroundBitmap.has_value());
+    if (project.BackgroundBitmap)
+        stream.WriteBitmap(*project.BackgroundBitmap);
+    stream.WriteInteger(project.FramesPerSec);
+    stream.WriteBoolean(project.ShowPaths);
+    stream.WriteBoolean(project.Splines);
+    stream.WriteInteger(project.PlayStart);
+    stream.WriteInteger(project.PlayEnd);
+}
+
+void WriteFrame(TStream& stream, const TFrame& frame, bool master, const TObjectTypes& types) {
+    stream.WriteInteger(static_cast<std::int32_t>(frame.Objects.size()));
+    for (const auto& object : frame.Objects) {
+        const TObjectType* type = types.Find(object->TypeCode());
+        if (!master && type && type->WriteCopy)
+            type->WriteCopy(*object, stream);
+        else
+            object->DataToStream(stream);
+    }
+}
+
+void ReadObject(TStream& stream, TProject& loaded, std::size_t frameIndex,
+                const TObjectContext& context, const TObjectTypes& types) {
+    TRecordStart start = ReadRecordStart(stream, context, types);
+    TTypesObject& object = *start.Object;
+    const bool master = frameIndex == 0;
+    if (!master && start.Type->ReadCopy)
+        start.Type->ReadCopy(object, stream, loaded.Master().Objects);
+    else
+        object.StreamToData(stream);
+    if (master)
+        object.SetAllKeyFrames();
+    object.ChangeZoom(context.Zoom, false);
+    object.ChangeSelection(false, false);
+    loaded.Frames[frameIndex]->Objects.push_back(std::move(start.Object));
+}
+
+void ReadFrames(TStream& stream, TProject& loaded, const TObjectContext& context,
+                const TObjectTypes& types) {
+    const std::int32_t frameCount = stream.ReadCount(MinFrameSectionSize);
+    // A project always has its master frame.
+    if (frameCount < 1)
+        throw TStreamError("Die Datei enthält kein Bild.");
+    CreateFrames(loaded, frameCount);
+    for (std::size_t i = 0; i < loaded.Frames.size(); ++i) {
+        const std::int32_t objectCount = stream.ReadCount(MinObjectRecordSize);
+        loaded.Frames[i]->Objects.reserve(objectCount);
+        for (std::int32_t n = 0; n < objectCount; ++n)
+            ReadObject(stream, loaded, i, context, types);
+    }
+}
+
+// Everything after the magic, into a fresh project.
+void ReadContent(TStream& stream, TProject& loaded, const TObjectContext& context,
+                 const TObjectTypes& types) {
+    loaded.ProjectWidth = stream.ReadInteger();
+    loaded.ProjectHeight = stream.ReadInteger();
+    loaded.BackgroundType = stream.ReadInteger();
+    loaded.BackgroundColor = stream.ReadColor();
+    loaded.BackgroundImage = stream.ReadString();
+    if (stream.ReadBoolean()) {
+        // An empty stored image counts as none, so painting never meets a null bitmap.
+        QImage image = stream.ReadBitmap();
+        if (!image.isNull())
+            loaded.BackgroundBitmap = std::move(image);
+    }
+    loaded.FramesPerSec = stream.ReadInteger();
+    loaded.ShowPaths = stream.ReadBoolean();
+    loaded.Splines = stream.ReadBoolean();
+    const std::int32_t playStart = stream.ReadInteger();
+    const std::int32_t playEnd = stream.ReadInteger();
+    ReadFrames(stream, loaded, context, types);
+    loaded.PlayStart = playStart;
+    loaded.PlayEnd = playEnd;
+}
+
+[[noreturn]] void FileFailed(const QString& text, const QString& fileName, const QString& reason) {
+    throw TProjectFileError(text.arg(fileName, reason).toStdString());
+}
+} // namespace
+
+void WriteProject(TStream& stream, TProject& project, const TObjectTypes& types) {
+    WriteSettings(stream, project);
+    stream.WriteInteger(static_cast<std::int32_t>(project.Frames.size()));
+    for (std::size_t i = 0; i < project.Frames.size(); ++i)
+        WriteFrame(stream, *project.Frames[i], i == 0, types);
+}
+
+TLoadResult ReadProject(TStream& stream, TProject& project, TObjectTable* table,
+                        const TObjectTypes& types) {
+    if (stream.ReadInteger() != ProjectMagic)
+        return TLoadResult::NotAProject;
+    // Images are added to the project's own store, so objects may keep a pointer to it; until
+    // the load succeeds they are only appended behind the old ones.
+    TBitmapStore& store = project.BitmapStore;
+    const auto oldImages = static_cast<std::ptrdiff_t>(store.size());
+    TProject loaded;
+    // A file without a background image keeps the one in memory.
+    loaded.BackgroundBitmap = project.BackgroundBitmap;
+    try {
+        ReadContent(stream, loaded, {table, loaded.Zoom, &store}, types);
+    } catch (...) {
+        store.erase(store.begin() + oldImages, store.end());
+        throw;
+    }
+    TBitmapStore images(store.begin() + oldImages, store.end());
+    project = std::move(loaded);
+    project.BitmapStore = std::move(images);
+    return TLoadResult::Loaded;
+}
+
+void SaveProject(TProject& project, const QString& fileName, const TObjectTypes& types) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        FileFailed(QStringLiteral("Die Datei „%1“ kann nicht angelegt werden: %2"), fileName,
+                   file.errorString());
+    TStream stream(file);
+    WriteProject(stream, project, types);
+    if (!file.commit())
+        FileFailed(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2"), fileName,
+                   file.errorString());
+}
+
+TLoadResult LoadProject(TProject& project, const QString& fileName, TObjectTable* table,
+                        const TObjectTypes& types) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        FileFailed(QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2"), fileName,
+                   file.errorString());
+    TStream stream(file);
+    return ReadProject(stream, project, table, types);
+}
