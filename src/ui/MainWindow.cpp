@@ -67,6 +67,10 @@ bool TMainForm::IsModified() const {
     return FChanged || !FProject.CurrentUndo().empty();
 }
 
+TObjectTable* TMainForm::CanvasTable() const {
+    return nullptr;
+}
+
 bool TMainForm::IsMaster() const {
     return FrameCombo->currentIndex() <= 0;
 }

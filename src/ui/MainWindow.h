@@ -73,6 +73,8 @@ private:
     // Read or write the project file; failures are reported to the user and yield false.
     bool LoadProject(const QString& fileName);
     bool SaveProject(const QString& fileName);
+    // The canvas as the objects' table.
+    TObjectTable* CanvasTable() const;
     void DropSelection();
     void ClearMultiSelection();
     void UpdateCanvasExtent();

@@ -95,8 +95,12 @@ void TMainForm::OpenAction1Execute() {
 void TMainForm::OpenProjectFile(const QString& fileName) {
     FChanged = false;
     ClearHistory(FProject);
-    if (LoadProject(fileName))
+    // The name changes only with a project actually read, so a later save cannot write the
+    // unchanged project under a name the user chose for another file.
+    if (LoadProject(fileName)) {
         FFileName = fileName;
+        ZoomCombo->setCurrentIndex(3);
+    }
     UpdateCanvasExtent();
     FCanvas->unsetCursor();
     RefreshAfterProjectChange();

@@ -2,7 +2,12 @@
 #include "support/ScriptedDialogs.h"
 #include "support/TestObject.h"
 
+#include "support/TestMain.h"
+
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QSettings>
@@ -275,4 +280,85 @@ TEST_F(MainWindowTest, PanelStatesPersist) {
     }
     EXPECT_FALSE(QSettings().value(QStringLiteral("1.0/Options/CompBar3")).toBool());
     EXPECT_TRUE(QSettings().value(QStringLiteral("1.0/Options/CompBar1")).toBool());
+}
+
+namespace {
+QString ScratchFile(const QString& name) {
+    return QDir(TestScratchFolder()).filePath(name);
+}
+} // namespace
+
+TEST_F(MainWindowTest, QuerySaveYesSavesUnderTheChosenName) {
+    TMainForm window(&Dialogs);
+    AddPendingChange(window);
+    Dialogs.Answers = {QMessageBox::Yes};
+    Dialogs.Files = {ScratchFile(QStringLiteral("first.txt"))};
+    EXPECT_TRUE(window.QuerySave());
+    EXPECT_EQ(window.FileName(), ScratchFile(QStringLiteral("first.kvp")));
+    EXPECT_TRUE(QFileInfo::exists(ScratchFile(QStringLiteral("first.kvp"))));
+    EXPECT_FALSE(window.IsModified());
+    EXPECT_EQ(Status(window, 3), ScratchFile(QStringLiteral("first.kvp")));
+}
+
+TEST_F(MainWindowTest, OpenReadsTheProjectFileOfTheChosenName) {
+    const QString saved = ScratchFile(QStringLiteral("small.kvp"));
+    {
+        TMainForm author(&Dialogs);
+        author.Project().ProjectWidth = 320;
+        author.Project().FramesPerSec = 25;
+        Dialogs.Files = {saved};
+        Action(author, "SaveAsAction1")->trigger();
+        ASSERT_TRUE(QFileInfo::exists(saved));
+    }
+    TMainForm window(&Dialogs);
+    Dialogs.Files = {ScratchFile(QStringLiteral("small.png"))};
+    Action(window, "OpenAction1")->trigger();
+    EXPECT_EQ(window.Project().ProjectWidth, 320);
+    EXPECT_EQ(window.FileName(), saved);
+    EXPECT_EQ(Status(window, 2), QStringLiteral("Fi:1, Fc:50, Fps:25"));
+    EXPECT_EQ(Status(window, 3), saved);
+    EXPECT_TRUE(Dialogs.Errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, OpeningAFileThatIsNoProjectChangesNothing) {
+    const QString other = ScratchFile(QStringLiteral("other.kvp"));
+    QFile file(other);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(64, '\x07'));
+    file.close();
+    TMainForm window(&Dialogs);
+    window.Project().ProjectWidth = 333;
+    Dialogs.Files = {other};
+    Action(window, "OpenAction1")->trigger();
+    EXPECT_EQ(window.Project().ProjectWidth, 333);
+    EXPECT_TRUE(window.FileName().isEmpty());
+    EXPECT_TRUE(Dialogs.Errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, ADamagedProjectIsReportedAndLeavesTheProject) {
+    const QString damaged = ScratchFile(QStringLiteral("damaged.kvp"));
+    QFile file(damaged);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    const char magic[4] = {'\xCC', '\x0C', 0, 0};
+    file.write(magic, 4);
+    file.write(QByteArray(6, '\x01'));
+    file.close();
+    TMainForm window(&Dialogs);
+    Dialogs.Files = {damaged};
+    Action(window, "OpenAction1")->trigger();
+    EXPECT_EQ(Dialogs.Errors.size(), 1);
+    EXPECT_TRUE(Dialogs.Errors.value(0).startsWith(QStringLiteral("Fehler: ")));
+    EXPECT_EQ(window.Project().ProjectWidth, 800);
+    EXPECT_TRUE(window.FileName().isEmpty());
+}
+
+TEST_F(MainWindowTest, AFailedSaveKeepsTheProjectModified) {
+    TMainForm window(&Dialogs);
+    AddPendingChange(window);
+    Dialogs.Files = {ScratchFile(QStringLiteral("no/such/folder/x.kvp"))};
+    Action(window, "SaveAction1")->trigger();
+    EXPECT_EQ(Dialogs.Errors.size(), 1);
+    EXPECT_TRUE(window.IsModified());
+    EXPECT_TRUE(window.FileName().isEmpty());
+    EXPECT_EQ(Status(window, 1), QStringLiteral("Geändert"));
 }
