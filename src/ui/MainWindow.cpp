@@ -67,10 +67,6 @@ bool TMainForm::IsModified() const {
     return FChanged || !FProject.CurrentUndo().empty();
 }
 
-TObjectTable* TMainForm::CanvasTable() const {
-    return nullptr;
-}
-
 bool TMainForm::IsMaster() const {
     return FrameCombo->currentIndex() <= 0;
 }

@@ -13,8 +13,10 @@ class QActionGroup;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QPainter;
 class QScrollArea;
 class QToolButton;
+class TBufferedScrollTable;
 class TCollapsiblePanel;
 class TDialogService;
 
@@ -55,6 +57,7 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateCentralArea();
+    QWidget* CreateCanvas();
     QWidget* CreateToolColumn();
     QScrollArea* CreatePanelColumn();
     void CreateViewPanel(QWidget* content);
@@ -79,6 +82,11 @@ private:
     void ClearMultiSelection();
     void UpdateCanvasExtent();
     void RefreshAfterProjectChange();
+
+    // Canvas.
+    QRect ProjectArea() const;
+    void PaintCanvas();
+    void PaintBackground(QPainter& painter, const QRect& area);
 
     // Refresh helpers.
     void SetupTimeline();
@@ -123,7 +131,7 @@ private:
     QActionGroup* FToolGroup = nullptr;
     std::array<QToolButton*, ToolCount> FModeSpeeds{};
 
-    QWidget* FCanvas = nullptr;
+    TBufferedScrollTable* BufferedScrollTable1 = nullptr;
     QMenu* FCanvasMenu = nullptr;
     std::array<TCollapsiblePanel*, PanelCount> FPanels{};
     QComboBox* ZoomCombo = nullptr;

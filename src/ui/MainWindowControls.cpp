@@ -1,4 +1,5 @@
 #include "core/edit/ClipBoard.h"
+#include "ui/BufferedScrollTable.h"
 #include "ui/MainWindow.h"
 
 #include <QAction>
@@ -56,7 +57,7 @@ void TMainForm::UpdateControls() {
     LeftSpeed->setEnabled(!playing);
     RightSpeed->setEnabled(!playing);
     StepCombo->setCurrentIndex(FProject.TimelineStep);
-    FCanvas->setEnabled(!playing);
+    BufferedScrollTable1->setEnabled(!playing);
     DrawGrid1->setEnabled(!playing);
     for (int i = 1; i < ToolCount; ++i)
         FModeSpeeds[i]->setVisible(master);
@@ -109,8 +110,4 @@ void TMainForm::FillObjectCombo() {
             selectedIndex = static_cast<int>(i);
     }
     ObjectCombo->setCurrentIndex(selectedIndex);
-}
-
-void TMainForm::UpdateCanvasExtent() {
-    FCanvas->update();
 }

@@ -1,4 +1,5 @@
 #include "core/edit/Undo.h"
+#include "ui/BufferedScrollTable.h"
 #include "ui/DialogService.h"
 #include "ui/MainWindow.h"
 
@@ -48,8 +49,8 @@ void TMainForm::DropSelection() {
     if (FTypesObject) {
         FTypesObject->ChangeSelection(false, false);
         FTypesObject = nullptr;
-        FCanvas->unsetCursor();
-        FCanvas->update();
+        BufferedScrollTable1->SetCursor(TCursor::Default);
+        BufferedScrollTable1->Invalidate();
         UpdateControls();
         FillObjectCombo();
     }
@@ -69,12 +70,12 @@ void TMainForm::ResetProject() {
     ResetFrames(FProject);
     ZoomCombo->setCurrentIndex(3);
     UpdateCanvasExtent();
-    FCanvas->unsetCursor();
+    BufferedScrollTable1->SetCursor(TCursor::Default);
     RefreshAfterProjectChange();
 }
 
 void TMainForm::RefreshAfterProjectChange() {
-    FCanvas->update();
+    BufferedScrollTable1->Invalidate();
     DrawGrid1->update();
     SetupTimeline();
     FillFrameCombo();
@@ -102,7 +103,7 @@ void TMainForm::OpenProjectFile(const QString& fileName) {
         ZoomCombo->setCurrentIndex(3);
     }
     UpdateCanvasExtent();
-    FCanvas->unsetCursor();
+    BufferedScrollTable1->SetCursor(TCursor::Default);
     RefreshAfterProjectChange();
 }
 

@@ -1,3 +1,4 @@
+#include "ui/BufferedScrollTable.h"
 #include "ui/CollapsiblePanel.h"
 #include "ui/Icons.h"
 #include "ui/MainWindow.h"
@@ -14,7 +15,7 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int kPanelColumnWidth = 210;
+constexpr int kPanelColumnWidth = 240;
 
 struct TPanelSpec {
     const char* Caption;
@@ -56,14 +57,7 @@ void TMainForm::CreateCentralArea() {
     auto* row = new QHBoxLayout();
     row->setSpacing(0);
     row->addWidget(CreateToolColumn());
-    FCanvas = new QWidget(central);
-    FCanvas->setObjectName(QStringLiteral("BufferedScrollTable1"));
-    FCanvas->setAutoFillBackground(true);
-    FCanvas->setPalette(QPalette(QColor(0x50, 0x50, 0x50)));
-    FCanvas->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(FCanvas, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { FCanvasMenu->exec(FCanvas->mapToGlobal(at)); });
-    row->addWidget(FCanvas, 1);
+    row->addWidget(CreateCanvas(), 1);
     row->addWidget(CreatePanelColumn());
     column->addLayout(row, 1);
     column->addWidget(CreateTimeline());

@@ -1,0 +1,79 @@
+#include "core/render/MaskClip.h"
+#include "core/render/Primitives.h"
+#include "ui/BufferedScrollTable.h"
+#include "ui/MainWindow.h"
+
+#include <QMenu>
+#include <QPainter>
+
+namespace {
+constexpr TColor kSurroundColor = 5263440;
+
+QColor ToQColor(TColor color) {
+    return QColor::fromRgba(ColorToARGB(color, 255));
+}
+} // namespace
+
+QWidget* TMainForm::CreateCanvas() {
+    BufferedScrollTable1 = new TBufferedScrollTable(this);
+    BufferedScrollTable1->setObjectName(QStringLiteral("BufferedScrollTable1"));
+    BufferedScrollTable1->SetBorderStyle(TBufferedScrollTable::TBorderStyle::Single);
+    BufferedScrollTable1->SetCtl3D(false);
+    BufferedScrollTable1->SetColor(kSurroundColor);
+    QFont font(QStringLiteral("Segoe UI"));
+    font.setPixelSize(64);
+    BufferedScrollTable1->setFont(font);
+    BufferedScrollTable1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(BufferedScrollTable1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) {
+                FCanvasMenu->exec(BufferedScrollTable1->viewport()->mapToGlobal(at));
+            });
+    connect(BufferedScrollTable1, &TBufferedScrollTable::OnPaint, this, &TMainForm::PaintCanvas);
+    connect(BufferedScrollTable1, &TBufferedScrollTable::OnResize, BufferedScrollTable1,
+            &TBufferedScrollTable::Invalidate);
+    connect(BufferedScrollTable1, &TBufferedScrollTable::Click, BufferedScrollTable1,
+            [this] { BufferedScrollTable1->setFocus(); });
+    return BufferedScrollTable1;
+}
+
+TObjectTable* TMainForm::CanvasTable() const {
+    return BufferedScrollTable1;
+}
+
+void TMainForm::UpdateCanvasExtent() {
+    BufferedScrollTable1->SetWidthPixel(FProject.ExtentWidth());
+    BufferedScrollTable1->SetHeightPixel(FProject.ExtentHeight());
+}
+
+QRect TMainForm::ProjectArea() const {
+    const QSize client = BufferedScrollTable1->viewport()->size();
+    const int width = BufferedScrollTable1->WidthPixel();
+    const int height = BufferedScrollTable1->HeightPixel();
+    const int dx = width < client.width() ? (client.width() - width) / 2 : 0;
+    const int dy = height < client.height() ? (client.height() - height) / 2 : 0;
+    return QRect(TProject::Margin + dx - BufferedScrollTable1->LeftPixel(),
+                 TProject::Margin + dy - BufferedScrollTable1->TopPixel(),
+                 RoundHalfEven(FProject.ProjectWidth * FProject.Zoom),
+                 RoundHalfEven(FProject.ProjectHeight * FProject.Zoom));
+}
+
+void TMainForm::PaintBackground(QPainter& painter, const QRect& area) {
+    painter.fillRect(painter.viewport(), ToQColor(kSurroundColor));
+    painter.fillRect(area, ToQColor(FProject.BackgroundColor));
+    if (FProject.BackgroundType == 1 && FProject.BackgroundBitmap)
+        painter.drawImage(area, *FProject.BackgroundBitmap);
+}
+
+void TMainForm::PaintCanvas() {
+    QPainter* painter = BufferedScrollTable1->Painter();
+    if (!painter)
+        return;
+    painter->save();
+    const QRect area = ProjectArea();
+    PaintBackground(*painter, area);
+    painter->translate(area.topLeft());
+    PaintMasked(*painter, FProject.CurrentObjects(), BufferedScrollTable1->viewport()->rect(),
+                FProject.Zoom, area.topLeft(),
+                [this](TTypesObject& object) { object.Paint(BufferedScrollTable1); });
+    painter->restore();
+}
