@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class QImage;
 class QPainter;
 class TBitmapCanvas;
 class TStream;
@@ -48,6 +49,8 @@ public:
 
     // The outline of a mask polygon in project pixels; none for every object that masks nothing.
     virtual const TPolyPointsEx* MaskOutline() const { return nullptr; }
+    // The image this object shows from the project's store, if any.
+    virtual const QImage* SharedImage() const { return nullptr; }
 
     bool IsSelected() const { return FSelected; }
     TProps GetProps() const { return FProps; }
