@@ -4,6 +4,7 @@
 #include "ui/CollapsiblePanel.h"
 #include "ui/DialogService.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -35,9 +36,12 @@ TMainForm::TMainForm(TDialogService* dialogs, QWidget* parent)
     FillFrameCombo();
     UpdateControls();
     FillObjectCombo();
+    ApplyToolMode();
+    qApp->installEventFilter(this);
 }
 
 TMainForm::~TMainForm() {
+    qApp->removeEventFilter(this);
     for (int p = 0; p < PanelCount; ++p)
         FSettings.PanelOpen[p] = FPanels[p]->IsOpen();
     LoadSaveSettings(true, FSettings, FProject, PanelCount);

@@ -4,6 +4,7 @@
 #include "ui/SettingsStore.h"
 
 #include <QMainWindow>
+#include <QRect>
 #include <array>
 #include <memory>
 #include <vector>
@@ -13,6 +14,7 @@ class QActionGroup;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QMouseEvent;
 class QPainter;
 class QScrollArea;
 class QToolButton;
@@ -46,6 +48,7 @@ public:
     bool IsModified() const;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -87,6 +90,46 @@ private:
     QRect ProjectArea() const;
     void PaintCanvas();
     void PaintBackground(QPainter& painter, const QRect& area);
+    void PaintSelectionFrames(QPainter& painter, const QRect& area);
+
+    // Canvas input: the tool decides whether a gesture creates or changes objects.
+    int CurrentTool() const;
+    bool InSelectionMode() const { return CurrentTool() == 0; }
+    void ApplyToolMode();
+    void CanvasMouseDown(QMouseEvent* event);
+    void CanvasMouseMove(QMouseEvent* event);
+    void CanvasMouseUp(QMouseEvent* event);
+    void CanvasDblClick();
+    void CreateMouseDown(TShiftState shift, QPoint at);
+    void CreateMouseMove(TShiftState shift, QPoint at);
+    void CreateMouseUp(TShiftState shift, QPoint at);
+    void ChangeMouseDown(TShiftState shift, QPoint at);
+    void ChangeMouseMove(TShiftState shift, QPoint at);
+    void ChangeMouseUp(TShiftState shift, QPoint at);
+    bool PassPressToSelected(TShiftState shift, QPoint at);
+    void HitTestFromTop(TShiftState shift, QPoint at);
+    void EndChangeGesture(TShiftState shift, QPoint at);
+    void HandleKeyDown(int key);
+    int IndexOfObject(const TTypesObject* object) const;
+    void Deselect(bool repaint);
+    void ResetCursorAndRepaint();
+    void FinishCommand();
+
+    // Multi-selection.
+    bool MultiSelectionActive() const { return !MultiSelection.empty(); }
+    bool ToggleMultiSelection(QPoint at);
+    void SelectInRect();
+    void MoveMultiSelection(Extended dX, Extended dY);
+    TRect MultiSelectionBounds() const;
+    void EndMultiSelection();
+
+    // Edit commands, zoom and object box.
+    void UndoAction1Execute();
+    void RedoAction1Execute();
+    void DeleteAction1Execute();
+    void DeleteMultiSelection();
+    void ZoomComboChange(int index);
+    void ObjectComboChange(int index);
 
     // Refresh helpers.
     void SetupTimeline();
@@ -105,7 +148,16 @@ private:
     QString FStartProject;
     bool FShownOnce = false;
     TTypesObject* FTypesObject = nullptr;
-    std::vector<TTypesObject*> FMultiSelection;
+    std::unique_ptr<TTypesObject> FTempObject;
+    std::vector<int> MultiSelection;
+    TRect MultiSelectionRect;
+    bool DragActive = false;
+    TRect DragRect;
+    QPoint DragStart;
+    int ExtendMode = 0;
+    bool Flag = false;
+    const QEvent* FLastKeyEvent = nullptr;
+    quint64 FLastKeyStamp = 0;
 
     QAction* NewAction1 = nullptr;
     QAction* OpenAction1 = nullptr;

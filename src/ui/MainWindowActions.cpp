@@ -171,5 +171,11 @@ void TMainForm::ConnectActions() {
     connect(SaveAction1, &QAction::triggered, this, &TMainForm::SaveAction1Execute);
     connect(SaveAsAction1, &QAction::triggered, this, &TMainForm::SaveAsAction1Execute);
     connect(ExitAction1, &QAction::triggered, this, &TMainForm::close);
-    connect(FToolGroup, &QActionGroup::triggered, this, [this] { UpdateControls(); });
+    connect(UndoAction1, &QAction::triggered, this, &TMainForm::UndoAction1Execute);
+    connect(RedoAction1, &QAction::triggered, this, &TMainForm::RedoAction1Execute);
+    connect(DeleteAction1, &QAction::triggered, this, &TMainForm::DeleteAction1Execute);
+    connect(FToolGroup, &QActionGroup::triggered, this, [this] {
+        ApplyToolMode();
+        UpdateControls();
+    });
 }

@@ -2,8 +2,10 @@
 #include "core/render/Primitives.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/MainWindow.h"
+#include "ui/RectOps.h"
 
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -33,6 +35,13 @@ QWidget* TMainForm::CreateCanvas() {
             &TBufferedScrollTable::Invalidate);
     connect(BufferedScrollTable1, &TBufferedScrollTable::Click, BufferedScrollTable1,
             [this] { BufferedScrollTable1->setFocus(); });
+    connect(BufferedScrollTable1, &TBufferedScrollTable::DblClick, this,
+            &TMainForm::CanvasDblClick);
+    connect(BufferedScrollTable1, &TBufferedScrollTable::MouseDown, this,
+            &TMainForm::CanvasMouseDown);
+    connect(BufferedScrollTable1, &TBufferedScrollTable::MouseMove, this,
+            &TMainForm::CanvasMouseMove);
+    connect(BufferedScrollTable1, &TBufferedScrollTable::MouseUp, this, &TMainForm::CanvasMouseUp);
     return BufferedScrollTable1;
 }
 
@@ -64,6 +73,23 @@ void TMainForm::PaintBackground(QPainter& painter, const QRect& area) {
         painter.drawImage(area, *FProject.BackgroundBitmap);
 }
 
+void TMainForm::PaintSelectionFrames(QPainter& painter, const QRect& area) {
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    if (MultiSelectionActive()) {
+        const TRect& r = MultiSelectionRect;
+        painter.setPen(QPen(ToQColor(0x8000), 5));
+        painter.drawRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)));
+    }
+    if (DragActive) {
+        // The band and the moved frame are drawn in client pixels.
+        const TRect r = Normalized(DragRect);
+        painter.setPen(QPen(ToQColor(0xFF0000), 1, Qt::DotLine));
+        painter.drawRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1))
+                             .translated(-area.topLeft()));
+    }
+}
+
 void TMainForm::PaintCanvas() {
     QPainter* painter = BufferedScrollTable1->Painter();
     if (!painter)
@@ -75,5 +101,6 @@ void TMainForm::PaintCanvas() {
     PaintMasked(*painter, FProject.CurrentObjects(), BufferedScrollTable1->viewport()->rect(),
                 FProject.Zoom, area.topLeft(),
                 [this](TTypesObject& object) { object.Paint(BufferedScrollTable1); });
+    PaintSelectionFrames(*painter, area);
     painter->restore();
 }

@@ -33,7 +33,7 @@ void TMainForm::UpdateControls() {
     const bool redoable = !FProject.CurrentRedo().empty();
     const bool playing = PlaySpeed->isChecked();
     const bool selected = FTypesObject != nullptr;
-    const bool multi = !FMultiSelection.empty();
+    const bool multi = MultiSelectionActive();
     const TObjectList& objects = FProject.CurrentObjects();
     const bool saveEnabled = FChanged || pending;
 

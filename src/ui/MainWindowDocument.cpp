@@ -40,10 +40,6 @@ bool TMainForm::QuerySave() {
     }
 }
 
-void TMainForm::ClearMultiSelection() {
-    FMultiSelection.clear();
-}
-
 void TMainForm::DropSelection() {
     ClearMultiSelection();
     if (FTypesObject) {

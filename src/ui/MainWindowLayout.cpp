@@ -131,6 +131,8 @@ void TMainForm::CreateViewPanel(QWidget* content) {
     grid->addWidget(TakeSpeed, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("Objekt:"), content), 3, 0);
     grid->addWidget(ObjectCombo, 3, 1);
+    connect(ZoomCombo, &QComboBox::activated, this, &TMainForm::ZoomComboChange);
+    connect(ObjectCombo, &QComboBox::activated, this, &TMainForm::ObjectComboChange);
     auto* buttons = new QHBoxLayout();
     buttons->addWidget(NameSpeed);
     buttons->addWidget(GroupSpeed);

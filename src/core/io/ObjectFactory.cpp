@@ -1,5 +1,19 @@
 #include "core/io/ObjectFactory.h"
 
+#include "core/objects/TypesPolygon.h"
+#include "core/objects/TypesPolyline.h"
+
+namespace {
+// A type whose record is the same in every frame.
+template <typename TObject> TObjectType FullRecordType() {
+    TObjectType type;
+    type.Create = [](const TObjectContext& context, const TProps& props) {
+        return std::make_unique<TObject>(context.Table, props, context.Zoom);
+    };
+    return type;
+}
+} // namespace
+
 void TObjectTypes::Register(int typeCode, TObjectType type) {
     FTypes[typeCode] = std::move(type);
 }
@@ -9,7 +23,10 @@ const TObjectType* TObjectTypes::Find(int typeCode) const {
     return found == FTypes.end() ? nullptr : &found->second;
 }
 
-void RegisterObjectTypes(TObjectTypes& /*types*/) {}
+void RegisterObjectTypes(TObjectTypes& types) {
+    types.Register(0, FullRecordType<TTypesPolyline>());
+    types.Register(1, FullRecordType<TTypesPolygon>());
+}
 
 const TObjectTypes& ObjectTypes() {
     static const TObjectTypes types = [] {
