@@ -1,26 +1,29 @@
 #include "app/HeadlessCommands.h"
 
+#include "core/io/ProjectFile.h"
+
 #include <QFileInfo>
 #include <cstdio>
+#include <stdexcept>
 
-namespace {
-int Fail(const QString& message) {
+int FailCommand(const QString& message) {
     std::fprintf(stderr, "kelvro: %s\n", qPrintable(message));
     return 1;
 }
 
-// Both commands read a project; this build cannot read project files yet.
-int ReadProjectOrFail(const QString& project) {
-    if (!QFileInfo(project).isFile())
-        return Fail(QStringLiteral("%1: no such project file").arg(project));
-    return Fail(QStringLiteral("%1: this build cannot read project files yet").arg(project));
-}
-} // namespace
-
-int RunExportCommand(const TCommandLine& line) {
-    return ReadProjectOrFail(line.Project);
-}
-
-int RunDumpCommand(const TCommandLine& line) {
-    return ReadProjectOrFail(line.Project);
+bool LoadCommandProject(const QString& fileName, TProject& project, QString& error) {
+    if (!QFileInfo(fileName).isFile()) {
+        error = QStringLiteral("%1: no such project file").arg(fileName);
+        return false;
+    }
+    try {
+        if (LoadProject(project, fileName, nullptr) == TLoadResult::NotAProject) {
+            error = QStringLiteral("%1: not a project file").arg(fileName);
+            return false;
+        }
+    } catch (const std::exception& failure) {
+        error = QStringLiteral("%1: %2").arg(fileName, QString::fromUtf8(failure.what()));
+        return false;
+    }
+    return true;
 }
