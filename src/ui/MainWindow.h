@@ -4,6 +4,7 @@
 #include "ui/SettingsStore.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QRect>
 #include <array>
 #include <memory>
@@ -158,6 +159,7 @@ private:
     bool Flag = false;
     const QEvent* FLastKeyEvent = nullptr;
     quint64 FLastKeyStamp = 0;
+    QPointer<QWidget> FLastKeyReceiver;
 
     QAction* NewAction1 = nullptr;
     QAction* OpenAction1 = nullptr;

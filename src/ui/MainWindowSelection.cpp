@@ -77,13 +77,16 @@ void TMainForm::MoveMultiSelection(Extended dX, Extended dY) {
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this) {
-        // The same key press passes here once for each widget it propagates to.
         auto* key = static_cast<QKeyEvent*>(event);
-        if (event != FLastKeyEvent || key->timestamp() != FLastKeyStamp) {
-            FLastKeyEvent = event;
-            FLastKeyStamp = key->timestamp();
+        auto* receiver = static_cast<QWidget*>(watched);
+        // A key press passes here again for each parent it propagates to; act on it once.
+        const bool propagated = event == FLastKeyEvent && key->timestamp() == FLastKeyStamp &&
+                                FLastKeyReceiver && receiver->isAncestorOf(FLastKeyReceiver);
+        FLastKeyEvent = event;
+        FLastKeyStamp = key->timestamp();
+        FLastKeyReceiver = receiver;
+        if (!propagated)
             HandleKeyDown(key->key());
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
