@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/Project.h"
+#include "ui/RecentFiles.h"
 #include "ui/SettingsStore.h"
 
 #include <QMainWindow>
@@ -45,6 +46,7 @@ public:
     TProject& Project() { return FProject; }
     TPanelDefaults& Defaults() { return FSettings.Defaults; }
     const QString& FileName() const { return FFileName; }
+    const TRecentFiles& RecentFiles() const { return FRecentFiles; }
     bool IsChanged() const { return FChanged; }
     bool IsModified() const;
 
@@ -145,6 +147,7 @@ private:
     TProject FProject;
     TEditorSettings FSettings;
     QString FFileName;
+    TRecentFiles FRecentFiles;
     bool FChanged = false;
     QString FStartProject;
     bool FShownOnce = false;

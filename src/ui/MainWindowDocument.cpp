@@ -96,6 +96,7 @@ void TMainForm::OpenProjectFile(const QString& fileName) {
     // unchanged project under a name the user chose for another file.
     if (LoadProject(fileName)) {
         FFileName = fileName;
+        FRecentFiles.Add(fileName);
         ZoomCombo->setCurrentIndex(3);
     }
     UpdateCanvasExtent();
@@ -119,14 +120,15 @@ bool TMainForm::SaveAsAction1Execute() {
 }
 
 bool TMainForm::SaveUnder(const QString& fileName) {
-    const bool wasModified = IsModified();
-    FChanged = false;
-    ClearHistory(FProject);
+    // The history goes only with a file that was written; a failed save keeps the project as
+    // modified as it was, undo included.
     const bool saved = SaveProject(fileName);
-    if (saved)
+    if (saved) {
+        FChanged = false;
+        ClearHistory(FProject);
         FFileName = fileName;
-    else
-        FChanged = wasModified;
+        FRecentFiles.Add(fileName);
+    }
     const int shownFrame = FrameCombo->currentIndex();
     RefreshAfterProjectChange();
     FrameCombo->setCurrentIndex(shownFrame);

@@ -2,6 +2,7 @@
 #include "ui/DialogService.h"
 #include "ui/MainWindow.h"
 
+#include <QDir>
 #include <stdexcept>
 
 namespace {
@@ -9,14 +10,19 @@ const QString kErrorTitle = QStringLiteral("Fehler");
 }
 
 bool TMainForm::LoadProject(const QString& fileName) {
+    const QString failure = QStringLiteral("Die Datei „%1“ konnte nicht geöffnet werden.\n%2");
     try {
-        return ::LoadProject(FProject, fileName, CanvasTable()) == TLoadResult::Loaded;
-    } catch (const std::exception& error) {
+        if (::LoadProject(FProject, fileName, CanvasTable()) == TLoadResult::Loaded)
+            return true;
         FDialogs->Error(this, kErrorTitle,
-                        QStringLiteral("Das Projekt konnte nicht geöffnet werden.\n%1")
-                            .arg(QString::fromUtf8(error.what())));
-        return false;
+                        failure.arg(QDir::toNativeSeparators(fileName),
+                                    QStringLiteral("Sie ist keine Projektdatei.")));
+    } catch (const std::exception& error) {
+        FDialogs->Error(
+            this, kErrorTitle,
+            failure.arg(QDir::toNativeSeparators(fileName), QString::fromUtf8(error.what())));
     }
+    return false;
 }
 
 bool TMainForm::SaveProject(const QString& fileName) {
@@ -24,9 +30,10 @@ bool TMainForm::SaveProject(const QString& fileName) {
         ::SaveProject(FProject, fileName);
         return true;
     } catch (const std::exception& error) {
-        FDialogs->Error(this, kErrorTitle,
-                        QStringLiteral("Das Projekt wurde nicht gespeichert.\n%1")
-                            .arg(QString::fromUtf8(error.what())));
+        FDialogs->Error(
+            this, kErrorTitle,
+            QStringLiteral("Das Projekt wurde nicht unter „%1“ gespeichert.\n%2")
+                .arg(QDir::toNativeSeparators(fileName), QString::fromUtf8(error.what())));
         return false;
     }
 }

@@ -320,7 +320,7 @@ TEST_F(MainWindowTest, OpenReadsTheProjectFileOfTheChosenName) {
     EXPECT_TRUE(Dialogs.Errors.isEmpty());
 }
 
-TEST_F(MainWindowTest, OpeningAFileThatIsNoProjectChangesNothing) {
+TEST_F(MainWindowTest, OpeningAFileThatIsNoProjectIsReportedAndChangesNothing) {
     const QString other = ScratchFile(QStringLiteral("other.kvp"));
     QFile file(other);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -332,7 +332,9 @@ TEST_F(MainWindowTest, OpeningAFileThatIsNoProjectChangesNothing) {
     Action(window, "OpenAction1")->trigger();
     EXPECT_EQ(window.Project().ProjectWidth, 333);
     EXPECT_TRUE(window.FileName().isEmpty());
-    EXPECT_TRUE(Dialogs.Errors.isEmpty());
+    ASSERT_EQ(Dialogs.Errors.size(), 1);
+    EXPECT_TRUE(Dialogs.Errors[0].startsWith(QStringLiteral("Fehler: ")));
+    EXPECT_TRUE(Dialogs.Errors[0].contains(QStringLiteral("other.kvp")));
 }
 
 TEST_F(MainWindowTest, ADamagedProjectIsReportedAndLeavesTheProject) {
@@ -361,4 +363,78 @@ TEST_F(MainWindowTest, AFailedSaveKeepsTheProjectModified) {
     EXPECT_TRUE(window.IsModified());
     EXPECT_TRUE(window.FileName().isEmpty());
     EXPECT_EQ(Status(window, 1), QStringLiteral("Geändert"));
+    EXPECT_EQ(window.Project().CurrentUndo().size(), 1u);
+    EXPECT_TRUE(window.RecentFiles().Names().isEmpty());
+}
+
+TEST_F(MainWindowTest, ASaveOntoAReadOnlyFileKeepsItIntact) {
+    const QString locked = ScratchFile(QStringLiteral("locked.kvp"));
+    {
+        QFile file(locked);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old contents");
+    }
+    QFile::setPermissions(locked, QFileDevice::ReadOwner);
+    const QString folder = QFileInfo(locked).absolutePath();
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    TMainForm window(&Dialogs);
+    AddPendingChange(window);
+    Dialogs.Files = {locked};
+    Action(window, "SaveAsAction1")->trigger();
+    QFile::setPermissions(folder,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (Dialogs.Errors.isEmpty())
+        GTEST_SKIP() << "this user may write anywhere (root)";
+    QFile file(locked);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("old contents"));
+    EXPECT_TRUE(window.IsModified());
+}
+
+TEST_F(MainWindowTest, SavingAndOpeningRememberTheFiles) {
+    TMainForm window(&Dialogs);
+    Dialogs.Files = {ScratchFile(QStringLiteral("one.kvp"))};
+    Action(window, "SaveAsAction1")->trigger();
+    Dialogs.Files = {ScratchFile(QStringLiteral("ONE.kvp"))};
+    Action(window, "OpenAction1")->trigger();
+    Dialogs.Files = {ScratchFile(QStringLiteral("two.kvp"))};
+    Action(window, "SaveAsAction1")->trigger();
+    EXPECT_EQ(window.RecentFiles().Names(), QStringList({ScratchFile(QStringLiteral("one.kvp")),
+                                                         ScratchFile(QStringLiteral("two.kvp"))}));
+}
+
+TEST(RecentFiles, KeepsTenWithoutRegardToCase) {
+    TRecentFiles files;
+    for (int i = 1; i <= 11; ++i)
+        files.Add(QStringLiteral("/p/%1.kvp").arg(i));
+    EXPECT_EQ(files.Names().size(), 10);
+    EXPECT_EQ(files.Names().first(), QStringLiteral("/p/2.kvp"));
+    files.Add(QStringLiteral("/P/5.KVP"));
+    EXPECT_EQ(files.Names().size(), 10);
+    EXPECT_EQ(files.Names().at(3), QStringLiteral("/p/5.kvp"));
+}
+
+TEST_F(MainWindowTest, TheProjectNamedAtStartOpensWhenTheWindowIsShown) {
+    const QString saved = ScratchFile(QStringLiteral("start.kvp"));
+    {
+        TMainForm author(&Dialogs);
+        author.Project().ProjectHeight = 123;
+        Dialogs.Files = {saved};
+        Action(author, "SaveAsAction1")->trigger();
+    }
+    QSettings().clear();
+    TMainForm window(&Dialogs);
+    window.SetStartProject(saved);
+    EXPECT_EQ(window.Project().ProjectHeight, 600);
+    window.show();
+    QTest::qWait(10);
+    EXPECT_EQ(window.Project().ProjectHeight, 123);
+    EXPECT_EQ(window.FileName(), saved);
+
+    TMainForm missing(&Dialogs);
+    missing.SetStartProject(ScratchFile(QStringLiteral("missing.kvp")));
+    missing.show();
+    QTest::qWait(10);
+    EXPECT_TRUE(missing.FileName().isEmpty());
+    EXPECT_TRUE(Dialogs.Errors.isEmpty());
 }

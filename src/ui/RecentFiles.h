@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+
+// The projects opened or saved last, oldest first, at most ten, without regard to letter case.
+class TRecentFiles {
+public:
+    static constexpr int Capacity = 10;
+
+    // Appends a name not yet listed; a listed name keeps its place.
+    void Add(const QString& fileName);
+    const QStringList& Names() const { return FNames; }
+
+private:
+    QStringList FNames;
+};
