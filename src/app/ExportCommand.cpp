@@ -1,9 +1,119 @@
 #include "app/HeadlessCommands.h"
 
+#include "core/export/ImageSeries.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cstdio>
+#include <exception>
+#include <optional>
+
+namespace {
+
+enum class TOutputKind { Bmp, Png, Gif, Avi, Unknown };
+
+TOutputKind KindOf(const QString& output) {
+    const QString suffix = QFileInfo(output).suffix().toLower();
+    if (suffix == QLatin1String("bmp"))
+        return TOutputKind::Bmp;
+    if (suffix == QLatin1String("png"))
+        return TOutputKind::Png;
+    if (suffix == QLatin1String("gif"))
+        return TOutputKind::Gif;
+    if (suffix == QLatin1String("avi"))
+        return TOutputKind::Avi;
+    return TOutputKind::Unknown;
+}
+
+// Frames to export, 0-based and inclusive.
+struct TFrameRange {
+    int First = 0;
+    int Last = -1;
+};
+
+std::optional<TFrameRange> ParseRange(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d+)(?:-(\\d+))?$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    bool firstOk = false;
+    bool lastOk = true;
+    const int first = match.captured(1).toInt(&firstOk);
+    const int last = match.hasCaptured(2) ? match.captured(2).toInt(&lastOk) : first;
+    if (!firstOk || !lastOk)
+        return std::nullopt;
+    return TFrameRange{first - 1, last - 1};
+}
+
+// The range asked for, or the project's playback range; on failure the reason.
+std::optional<TFrameRange> ChooseRange(const TCommandLine& line, const TProject& project,
+                                       QString& error) {
+    const QString shown = line.Frames.isEmpty() ? QStringLiteral("playback range %1-%2")
+                                                      .arg(project.PlayStart + 1)
+                                                      .arg(project.PlayEnd + 1)
+                                                : QStringLiteral("--frames %1").arg(line.Frames);
+    std::optional<TFrameRange> range = TFrameRange{project.PlayStart, project.PlayEnd};
+    if (!line.Frames.isEmpty())
+        range = ParseRange(line.Frames);
+    if (!range)
+        error = QStringLiteral("%1: expected FIRST-LAST or N").arg(shown);
+    else if (range->First > range->Last)
+        error = QStringLiteral("%1: the range is empty").arg(shown);
+    else if (range->First < 0 || range->Last >= project.FrameCount)
+        error = QStringLiteral("%1: outside frames 1..%2").arg(shown).arg(project.FrameCount);
+    if (!error.isEmpty())
+        return std::nullopt;
+    return range;
+}
+
+bool FolderWritable(const QString& output, QString& error) {
+    // The folder as written: a path through a missing folder must fail here, not once cleaned.
+    const QFileInfo folder(QFileInfo(output).path());
+    if (folder.isDir() && folder.isWritable())
+        return true;
+    error = QStringLiteral("%1: cannot write into the folder %2")
+                .arg(output, QDir::toNativeSeparators(folder.absoluteFilePath()));
+    return false;
+}
+
+bool PrintProgress(int written, int count) {
+    std::fprintf(stderr, "frame %d/%d\n", written, count);
+    return true;
+}
+
+// Checks that do not need the project.
+bool CheckOutput(const TCommandLine& line, TOutputKind kind, QString& error) {
+    if (kind == TOutputKind::Unknown)
+        error = QStringLiteral("%1: unknown output extension (use .bmp, .png, .gif or .avi)")
+                    .arg(line.Output);
+    else if (kind == TOutputKind::Gif || kind == TOutputKind::Avi)
+        error = QStringLiteral("%1: GIF/AVI export is not available in this build yet")
+                    .arg(line.Output);
+    else if (!line.Codec.isEmpty())
+        error = QStringLiteral("--codec %1: a codec applies to .avi output only").arg(line.Codec);
+    return error.isEmpty();
+}
+
+} // namespace
+
 int RunExportCommand(const TCommandLine& line) {
-    TProject project;
+    const TOutputKind kind = KindOf(line.Output);
     QString error;
+    if (!CheckOutput(line, kind, error))
+        return FailCommand(error);
+    TProject project;
     if (!LoadCommandProject(line.Project, project, error))
         return FailCommand(error);
-    return FailCommand(QStringLiteral("%1: this build cannot export yet").arg(line.Output));
+    const std::optional<TFrameRange> range = ChooseRange(line, project, error);
+    if (!range || !FolderWritable(line.Output, error))
+        return FailCommand(error);
+    const TSeriesFormat format = kind == TOutputKind::Bmp ? TSeriesFormat::Bmp : TSeriesFormat::Png;
+    try {
+        ExportImageSeries(project, line.Output, format, range->First,
+                          range->Last - range->First + 1, PrintProgress);
+    } catch (const std::exception& failure) {
+        return FailCommand(QString::fromStdString(failure.what()));
+    }
+    return 0;
 }

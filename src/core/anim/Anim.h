@@ -1,7 +1,25 @@
 #pragma once
 
-#include "core/model/Frame.h"
+#include "core/anim/Aspects.h"
+#include "core/model/Project.h"
 
-// Fills target, the frame at frameIndex, up to a full frame from the master frame's objects.
-// Until keyframe interpolation exists, a frame is shown as it is stored.
-void BuildFrame(const TFrame& master, TFrame& target, int frameIndex);
+// How a frame build looks keyframes up: through ID maps made for the build, or frame by frame
+// with IndexOfID. Both give the same frame; the plain search is the reference it is checked
+// and measured against.
+enum class TKeySearch { Indexed, Plain };
+
+// Makes Frames[frameIndex] a full frame: copies whose master object is gone, that are no
+// keyframe for any aspect or that no longer fit their master object are deleted; every master
+// object without a copy gets a deselected in-between copy at its own index; in every copy each
+// aspect that is not a keyframe there is interpolated, and the properties that are not animated
+// come from the master object whenever opacity or colour is not a keyframe. Frame 0 is only
+// deselected.
+void BuildFrame(TProject& project, int frameIndex, TKeySearch search = TKeySearch::Indexed);
+
+// Moves (or, with copyOnly, copies) the keyframe of one aspect of obj, an object of the frame
+// currentIndex, to the frame targetIndex, which is built for it and stripped again. Does nothing
+// and returns false when obj is not in that frame or the target is the current frame (building
+// it would free its in-between copies, obj among them) or lies outside the sequence. A master
+// object keeps its flags, so from frame 0 a keyframe is only ever copied.
+bool MoveKeyframe(TProject& project, TAspect aspect, int currentIndex, int targetIndex,
+                  TTypesObject& obj, bool copyOnly);

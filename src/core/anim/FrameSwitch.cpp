@@ -11,7 +11,7 @@ TTypesObject* SwitchFrame(TProject& project, int target, const QString& selected
         StripFrame(*project.Frames[project.CurrentFrame]);
     project.CurrentFrame = target;
     if (target > 0)
-        BuildFrame(project.Master(), *project.Frames[target], target);
+        BuildFrame(project, target);
     if (selectedId.isEmpty())
         return nullptr;
     const int index = IndexOfID(selectedId, project.CurrentObjects());

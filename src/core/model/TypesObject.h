@@ -4,11 +4,21 @@
 #include "core/model/Types.h"
 
 #include <memory>
+#include <optional>
 
 class QImage;
+class QJsonObject;
 class QPainter;
 class TBitmapCanvas;
 class TStream;
+
+// Where a text, image or shape object stands: centre, angle and stretch factors.
+struct TPlacement {
+    TPointEx Centre;
+    Extended Angle = 0;
+    Extended XPercent = 1;
+    Extended YPercent = 1;
+};
 
 // The abstract drawable object. Every copy of one logical object (master, keyframe copies,
 // in-between copies, undo clones) shares its ID.
@@ -51,9 +61,24 @@ public:
     virtual const TPolyPointsEx* MaskOutline() const { return nullptr; }
     // The image this object shows from the project's store, if any.
     virtual const QImage* SharedImage() const { return nullptr; }
+    // Adds the fields of the object's own type to its JSON description (see ProjectDump).
+    virtual void DescribeFields(QJsonObject& /*fields*/) const {}
+
+    // The vertices of point-list objects, whose whole geometry they are; none for other classes.
+    virtual const TPolyPointsEx* AspectPoints() const { return nullptr; }
+    // Replaces those vertices; classes without them ignore it.
+    virtual void SetAspectPoints(const TPolyPointsEx& /*points*/) {}
+    // Centre, angle and stretch of placed objects; none for classes that are not placed.
+    virtual std::optional<TPlacement> AspectPlacement() const { return std::nullopt; }
+    // Replaces the placement; classes that are not placed ignore it.
+    virtual void SetAspectPlacement(const TPlacement& /*placement*/) {}
+    // Whether this copy still fits master, an object of the same class (vertex count, closing).
+    virtual bool MatchesStructure(const TTypesObject& /*master*/) const { return true; }
 
     bool IsSelected() const { return FSelected; }
     TProps GetProps() const { return FProps; }
+    // Replaces the properties as they are, without marking keyframes (frame building).
+    void SetProps(TProps value) { FProps = std::move(value); }
     void Invalidate();
 
     // The painter to draw on: the image's while rendering into one, else the table's.

@@ -1,5 +1,6 @@
 #include "core/objects/PointListObject.h"
 
+#include "core/io/ProjectDump.h"
 #include "core/io/Stream.h"
 #include "core/objects/Geometry.h"
 
@@ -42,6 +43,11 @@ void TPointListObject::Assign(const TTypesObject& source) {
     if (const auto* list = dynamic_cast<const TPointListObject*>(&source))
         CopyPolyPointsEx(list->FPoints, FPoints);
     TTypesObject::Assign(source);
+}
+
+bool TPointListObject::MatchesStructure(const TTypesObject& master) const {
+    const TPolyPointsEx* points = master.AspectPoints();
+    return points && points->size() == FPoints.size();
 }
 
 TRect TPointListObject::GetRect() const {
@@ -198,6 +204,10 @@ void TPointListObject::WritePoints(TStream& stream) const {
         stream.WriteExtended(point.X);
         stream.WriteExtended(point.Y);
     }
+}
+
+void TPointListObject::DescribeFields(QJsonObject& fields) const {
+    fields.insert(QStringLiteral("points"), JsonPoints(FPoints));
 }
 
 void TPointListObject::ReadPoints(TStream& stream) {

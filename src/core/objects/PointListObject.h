@@ -12,6 +12,10 @@ public:
     // The vertices in document pixels, as the animation engine reads and rewrites them.
     const TPolyPointsEx& Points() const { return FPoints; }
     void SetPoints(const TPolyPointsEx& points) { FPoints = points; }
+    const TPolyPointsEx* AspectPoints() const override { return &FPoints; }
+    void SetAspectPoints(const TPolyPointsEx& points) override { FPoints = points; }
+    bool MatchesStructure(const TTypesObject& master) const override;
+    void DescribeFields(QJsonObject& fields) const override;
 
     void Assign(const TTypesObject& source) override;
     TRect GetRect() const override;

@@ -1,6 +1,7 @@
 #include "core/objects/TypesPolygon.h"
 
 #include "core/io/ObjectRecord.h"
+#include "core/io/ProjectDump.h"
 #include "core/io/Stream.h"
 #include "core/objects/Geometry.h"
 #include "core/render/Primitives.h"
@@ -56,6 +57,11 @@ void TTypesPolygon::StreamToData(TStream& stream) {
     FZoom = stream.ReadExtended();
 }
 
+void TTypesPolygon::DescribeFields(QJsonObject& fields) const {
+    TPointListObject::DescribeFields(fields);
+    fields.insert(QStringLiteral("closed"), FClosed);
+}
+
 void TTypesPolygon::Assign(const TTypesObject& source) {
     if (const auto* polygon = dynamic_cast<const TTypesPolygon*>(&source))
         FClosed = polygon->FClosed;
@@ -103,6 +109,11 @@ void TTypesPolygon::Paint(TObjectTable* sender) {
 
 const TPolyPointsEx* TTypesPolygon::MaskOutline() const {
     return FProps.Mask != MASK_NONE ? &FPoints : nullptr;
+}
+
+bool TTypesPolygon::MatchesStructure(const TTypesObject& master) const {
+    const auto* polygon = dynamic_cast<const TTypesPolygon*>(&master);
+    return polygon && polygon->FClosed == FClosed && TPointListObject::MatchesStructure(master);
 }
 
 bool TTypesPolygon::CanDeleteVertex(int index) const {

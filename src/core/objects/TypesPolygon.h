@@ -15,6 +15,7 @@ public:
     std::unique_ptr<TTypesObject> NewEmpty(Extended globalZoom) const override;
 
     bool Closed() const { return FClosed; }
+    void DescribeFields(QJsonObject& fields) const override;
 
     void DataToStream(TStream& stream) const override;
     void StreamToData(TStream& stream) override;
@@ -23,6 +24,7 @@ public:
     void CreateMouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Paint(TObjectTable* sender) override;
     const TPolyPointsEx* MaskOutline() const override;
+    bool MatchesStructure(const TTypesObject& master) const override;
 
 protected:
     bool CanDeleteVertex(int index) const override;

@@ -118,6 +118,7 @@ TEST(Project, ResetFreesFramesAndImages) {
 
 TEST(FrameSwitch, StripsTheFrameLeftAndFollowsTheSelection) {
     TProject project;
+    project.Frames[0]->Objects.push_back(MakeTestObject(QStringLiteral("kept"), true));
     project.Frames[3]->Objects.push_back(MakeTestObject(QStringLiteral("kept"), true));
     project.Frames[3]->Objects.push_back(MakeTestObject(QStringLiteral("between"), false));
     project.Frames[5]->Objects.push_back(MakeTestObject(QStringLiteral("kept"), true));

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Writes bytes as the whole content of the file. An earlier file of that name is replaced only
+// once the new content is complete, so a failed write never leaves a cut-off file behind.
+// Throws TExportError naming the file and the reason.
+void SaveWhole(const QString& fileName, const QByteArray& bytes);

@@ -1,0 +1,112 @@
+#include "core/io/ProjectFile.h"
+#include "core/objects/TypesPolyline.h"
+#include "support/TestMain.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TExportRun {
+    int ExitCode = -1;
+    QString Out;
+    QStringList ErrLines;
+};
+
+// Runs "kelvro --export output [options] project" as a script would: no display, no platform.
+TExportRun Export(const QString& output, const QString& project, const QStringList& options = {}) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), TestScratchFolder());
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KELVRO_EXECUTABLE),
+                  QStringList{"--export", output} + options + QStringList{project});
+    EXPECT_TRUE(process.waitForFinished(60000));
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            err.split(QLatin1Char('\n'), Qt::SkipEmptyParts)};
+}
+
+// A fresh folder holding a 64 x 48 project of 6 frames played from frame 2 to 4 (1-based).
+QString ProjectFolder(const QString& name) {
+    QDir scratch(TestScratchFolder());
+    scratch.mkpath(name);
+    const QString folder = scratch.filePath(name);
+    TProject project;
+    project.ProjectWidth = 64;
+    project.ProjectHeight = 48;
+    project.FrameCount = 6;
+    CreateFrames(project, 6);
+    project.PlayStart = 1;
+    project.PlayEnd = 3;
+    auto line = std::make_unique<TTypesPolyline>(1.0L);
+    line->SetPoints({{0, 10}, {64, 10}});
+    line->SetAllKeyFrames();
+    project.Frames[0]->Objects.push_back(std::move(line));
+    SaveProject(project, folder + "/film.kvp");
+    return folder;
+}
+
+QStringList FilesIn(const QString& folder, const QString& pattern) {
+    return QDir(folder).entryList({pattern}, QDir::Files, QDir::Name);
+}
+
+} // namespace
+
+TEST(ExportCommand, WritesThePlaybackRangeAsANumberedSeries) {
+    const QString folder = ProjectFolder("play");
+    const TExportRun run = Export(folder + "/walk.BMP", folder + "/film.kvp");
+    EXPECT_EQ(run.ExitCode, 0) << run.ErrLines.join('\n').toStdString();
+    EXPECT_TRUE(run.Out.isEmpty());
+    EXPECT_EQ(run.ErrLines, (QStringList{"frame 1/3", "frame 2/3", "frame 3/3"}));
+    EXPECT_EQ(FilesIn(folder, "walk*"), (QStringList{"walk1.bmp", "walk2.bmp", "walk3.bmp"}));
+    EXPECT_EQ(QFileInfo(folder + "/walk1.bmp").size(), 54 + 48 * 192);
+}
+
+TEST(ExportCommand, FramesPicksTheRangeAndPngWritesPngFiles) {
+    const QString folder = ProjectFolder("range");
+    EXPECT_EQ(Export(folder + "/a.png", folder + "/film.kvp", {"--frames", "2-5"}).ExitCode, 0);
+    EXPECT_EQ(FilesIn(folder, "a*"), (QStringList{"a1.png", "a2.png", "a3.png", "a4.png"}));
+    EXPECT_FALSE(QImage(folder + "/a4.png").isNull());
+    EXPECT_EQ(Export(folder + "/b.bmp", folder + "/film.kvp", {"--frames", "6"}).ExitCode, 0);
+    EXPECT_EQ(FilesIn(folder, "b*"), QStringList{"b1.bmp"});
+}
+
+TEST(ExportCommand, FailuresAreOneLineStatusOneAndWriteNothing) {
+    const QString folder = ProjectFolder("fail");
+    const QString film = folder + "/film.kvp";
+    const QString x = folder + "/x.bmp";
+    struct TFailure {
+        QString Output;
+        QString Project;
+        QStringList Options;
+        QString Reason;
+    };
+    const std::vector<TFailure> failures = {
+        {x, film, {"--frames", "0-2"}, "outside frames 1..6"},
+        {x, film, {"--frames", "5-7"}, "outside frames 1..6"},
+        {x, film, {"--frames", "4-3"}, "empty"},
+        {x, film, {"--frames", "two"}, "FIRST-LAST or N"},
+        {x, film, {"--codec", "mjpeg"}, "--codec"},
+        {folder + "/x.jpg", film, {}, "unknown output extension"},
+        {folder + "/x.GIF", film, {}, "GIF/AVI export is not available in this build yet"},
+        {folder + "/x.avi", film, {}, "GIF/AVI export is not available in this build yet"},
+        {folder + "/missing/x.bmp", film, {}, "cannot write into the folder"},
+        {folder + "/missing/../x.bmp", film, {}, "cannot write into the folder"},
+        {x, folder + "/none.kvp", {}, "none.kvp"},
+    };
+    for (const TFailure& failure : failures) {
+        const TExportRun run = Export(failure.Output, failure.Project, failure.Options);
+        const std::string shown = (failure.Output + " " + failure.Options.join(' ')).toStdString();
+        EXPECT_EQ(run.ExitCode, 1) << shown;
+        ASSERT_EQ(run.ErrLines.size(), 1) << shown << "\n" << run.ErrLines.join('\n').toStdString();
+        EXPECT_TRUE(run.ErrLines[0].startsWith("kelvro: ")) << run.ErrLines[0].toStdString();
+        EXPECT_TRUE(run.ErrLines[0].contains(failure.Reason)) << run.ErrLines[0].toStdString();
+    }
+    EXPECT_EQ(FilesIn(folder, "x*"), QStringList());
+}
