@@ -1,5 +1,7 @@
 #include "core/io/ObjectFactory.h"
 
+#include "core/objects/TypesBezierPolygon.h"
+#include "core/objects/TypesBezierPolyline.h"
 #include "core/objects/TypesPolygon.h"
 #include "core/objects/TypesPolyline.h"
 
@@ -26,6 +28,8 @@ const TObjectType* TObjectTypes::Find(int typeCode) const {
 void RegisterObjectTypes(TObjectTypes& types) {
     types.Register(0, FullRecordType<TTypesPolyline>());
     types.Register(1, FullRecordType<TTypesPolygon>());
+    types.Register(2, FullRecordType<TTypesBezierPolyline>());
+    types.Register(3, FullRecordType<TTypesBezierPolygon>());
 }
 
 const TObjectTypes& ObjectTypes() {

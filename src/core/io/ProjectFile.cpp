@@ -4,6 +4,7 @@
 #include "core/io/Stream.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace {
@@ -129,6 +130,13 @@ TLoadResult ReadProject(TStream& stream, TProject& project, TObjectTable* table,
 }
 
 void SaveProject(TProject& project, const QString& fileName, const TObjectTypes& types) {
+    // The replacing rename needs only the folder's permission, and a privileged user passes
+    // every check, so a file marked read-only is refused by its own mark.
+    const QFileInfo target(fileName);
+    constexpr auto writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (target.isFile() && !(target.permissions() & writeBits))
+        FileFailed(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2"), fileName,
+                   QStringLiteral("sie ist schreibgeschützt"));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         FileFailed(QStringLiteral("Die Datei „%1“ kann nicht angelegt werden: %2"), fileName,

@@ -1,0 +1,89 @@
+#include "core/io/ProjectFile.h"
+#include "core/objects/TypesPolyline.h"
+#include "support/TestMain.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <gtest/gtest.h>
+
+namespace {
+struct TDumpRun {
+    int ExitCode = -1;
+    QByteArray Out;
+    QString Err;
+};
+
+// The real program with no display, as a script would start it.
+TDumpRun RunDump(const QStringList& options, const QString& project) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), TestScratchFolder());
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KELVRO_EXECUTABLE),
+                  QStringList{QStringLiteral("--dump")} + options + QStringList{project});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Three frames with one polyline in the master frame.
+QString SavedProject() {
+    const QString fileName = QDir(TestScratchFolder()).filePath(QStringLiteral("dump.kvp"));
+    TProject project;
+    ResizeFrames(project, 3);
+    auto line = std::make_unique<TTypesPolyline>(nullptr, TProps(), 1.0L);
+    line->SetPoints({{0.1L, 2}, {30, 40}});
+    line->ObjName = QStringLiteral("Linie");
+    project.Master().Objects.push_back(std::move(line));
+    SaveProject(project, fileName);
+    return fileName;
+}
+
+QJsonObject Parsed(const QByteArray& json) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+    EXPECT_EQ(error.error, QJsonParseError::NoError) << json.toStdString();
+    return document.object();
+}
+} // namespace
+
+TEST(DumpCommand, PrintsTheWholeProjectAsJson) {
+    const TDumpRun run = RunDump({}, SavedProject());
+    EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.isEmpty()) << run.Err.toStdString();
+    const QJsonObject dump = Parsed(run.Out);
+    EXPECT_EQ(dump["frameCount"], 3);
+    EXPECT_EQ(dump["playEnd"], 3);
+    const QJsonArray frames = dump["frames"].toArray();
+    ASSERT_EQ(frames.size(), 3);
+    const QJsonObject line = frames[0]["objects"][0].toObject();
+    EXPECT_EQ(line["name"], QStringLiteral("Linie"));
+    EXPECT_EQ(line["keyFrameStretch"], true);
+    EXPECT_EQ(line["points"][0][0].toDouble(), 0.1);
+}
+
+TEST(DumpCommand, FrameOptionPrintsOneFrame) {
+    const TDumpRun run = RunDump({QStringLiteral("--frame"), QStringLiteral("3")}, SavedProject());
+    EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QJsonArray frames = Parsed(run.Out)["frames"].toArray();
+    ASSERT_EQ(frames.size(), 1);
+    EXPECT_EQ(frames[0]["frame"], 3);
+}
+
+TEST(DumpCommand, FrameOutsideTheProjectIsOneLineAndStatusOne) {
+    const QString project = SavedProject();
+    for (const char* frame : {"0", "4", "-1"}) {
+        const TDumpRun run = RunDump({QStringLiteral("--frame"), QLatin1String(frame)}, project);
+        EXPECT_EQ(run.ExitCode, 1) << frame;
+        EXPECT_EQ(run.Err.count(QLatin1Char('\n')), 1) << run.Err.toStdString();
+        EXPECT_TRUE(run.Err.startsWith(QStringLiteral("kelvro: "))) << run.Err.toStdString();
+        EXPECT_TRUE(run.Out.isEmpty()) << frame;
+    }
+}
