@@ -1,5 +1,7 @@
 #include "ui/DialogService.h"
 
+#include "ui/MessageForm.h"
+
 #include <QFileDialog>
 
 QMessageBox::StandardButton TWidgetDialogService::Question(QWidget* parent, const QString& title,
@@ -19,4 +21,11 @@ QString TWidgetDialogService::OpenFileName(QWidget* parent, const QString& filte
 QString TWidgetDialogService::SaveFileName(QWidget* parent, const QString& preset,
                                            const QString& filter) {
     return QFileDialog::getSaveFileName(parent, QString(), preset, filter);
+}
+
+int TWidgetDialogService::ShowChoiceDialog(QWidget* parent, const QString& title,
+                                           const QString& text, const QString& caption1,
+                                           const QString& caption3, const QString& caption2) {
+    TMessageForm form(parent);
+    return form.ShowChoice(title, text, caption1, caption3, caption2);
 }

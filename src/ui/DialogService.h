@@ -14,6 +14,11 @@ public:
                                                  const QString& text,
                                                  QMessageBox::StandardButtons buttons) = 0;
     virtual void Error(QWidget* parent, const QString& title, const QString& text) = 0;
+    // Three answers: 0 for caption1 (left, default), 1 for caption2 (middle), 2 for caption3
+    // (right, cancel).
+    virtual int ShowChoiceDialog(QWidget* parent, const QString& title, const QString& text,
+                                 const QString& caption1, const QString& caption3,
+                                 const QString& caption2) = 0;
     // A file to open (must exist) or empty when cancelled; filter in Qt's syntax.
     virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
     // A file to save to (overwriting confirmed) or empty when cancelled.
@@ -26,6 +31,9 @@ public:
     QMessageBox::StandardButton Question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons) override;
     void Error(QWidget* parent, const QString& title, const QString& text) override;
+    int ShowChoiceDialog(QWidget* parent, const QString& title, const QString& text,
+                         const QString& caption1, const QString& caption3,
+                         const QString& caption2) override;
     QString OpenFileName(QWidget* parent, const QString& filter) override;
     QString SaveFileName(QWidget* parent, const QString& preset, const QString& filter) override;
 };

@@ -23,6 +23,8 @@ class QToolButton;
 class TBufferedScrollTable;
 class TCollapsiblePanel;
 class TDialogService;
+class TTimelineGrid;
+class QTimer;
 
 // The editor's only window. It owns the project for the run and keeps every command, button
 // and status field in step with it through UpdateControls.
@@ -134,6 +136,19 @@ private:
     void ZoomComboChange(int index);
     void ObjectComboChange(int index);
 
+    // Frames, timeline and playback.
+    void FrameComboChange(bool askUser);
+    void SwitchToFrame(int frame);
+    void TakeSpeedClick();
+    void ScrollToCurrentFrame();
+    void DrawGrid1MouseDown(int column, int row, Qt::KeyboardModifiers modifiers);
+    void DrawGrid1MouseMove(int column, int row);
+    void DrawGrid1MouseUp(int column, int row, Qt::KeyboardModifiers modifiers);
+    void DrawGrid1DblClick(int column, int row);
+    void PlaySpeedClick();
+    void PlayStep();
+    void StepComboChange(int index);
+
     // Refresh helpers.
     void SetupTimeline();
     void FillFrameCombo();
@@ -159,6 +174,10 @@ private:
     TRect DragRect;
     QPoint DragStart;
     int ExtendMode = 0;
+    bool FGridDrag = false;
+    bool KeyDrag = false;
+    QPoint FKeySource{-1, -1};
+    QTimer* FPlayTimer = nullptr;
     bool Flag = false;
     const QEvent* FLastKeyEvent = nullptr;
     quint64 FLastKeyStamp = 0;
@@ -203,6 +222,6 @@ private:
     QToolButton* LeftSpeed = nullptr;
     QToolButton* RightSpeed = nullptr;
     QComboBox* StepCombo = nullptr;
-    QWidget* DrawGrid1 = nullptr;
+    TTimelineGrid* DrawGrid1 = nullptr;
     std::array<QLabel*, 3> FStatusFields{};
 };

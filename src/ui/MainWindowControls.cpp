@@ -1,6 +1,7 @@
 #include "core/edit/ClipBoard.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/MainWindow.h"
+#include "ui/TimelineGrid.h"
 
 #include <QAction>
 #include <QApplication>
@@ -59,10 +60,12 @@ void TMainForm::UpdateControls() {
     StepCombo->setCurrentIndex(FProject.TimelineStep);
     BufferedScrollTable1->setEnabled(!playing);
     DrawGrid1->setEnabled(!playing);
+    DrawGrid1->SetSelectedId(FTypesObject ? FTypesObject->ID : QString());
+    DrawGrid1->SetPending(pending);
     for (int i = 1; i < ToolCount; ++i)
         FModeSpeeds[i]->setVisible(master);
     UpdateStatusFields(saveEnabled);
-    DrawGrid1->update();
+    DrawGrid1->viewport()->update();
 }
 
 void TMainForm::UpdateStatusFields(bool saveEnabled) {
@@ -75,9 +78,7 @@ void TMainForm::UpdateStatusFields(bool saveEnabled) {
 }
 
 void TMainForm::SetupTimeline() {
-    const int rowHeight = QFontMetrics(DrawGrid1->font()).height() + 8;
-    DrawGrid1->setFixedHeight(rowHeight * 6 + 4);
-    DrawGrid1->update();
+    DrawGrid1->SetupTimeline();
 }
 
 void TMainForm::FillFrameCombo() {

@@ -2,6 +2,7 @@
 #include "ui/BufferedScrollTable.h"
 #include "ui/DialogService.h"
 #include "ui/MainWindow.h"
+#include "ui/TimelineGrid.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -72,7 +73,7 @@ void TMainForm::ResetProject() {
 
 void TMainForm::RefreshAfterProjectChange() {
     BufferedScrollTable1->Invalidate();
-    DrawGrid1->update();
+    DrawGrid1->viewport()->update();
     SetupTimeline();
     FillFrameCombo();
     UpdateControls();

@@ -2,6 +2,7 @@
 #include "ui/CollapsiblePanel.h"
 #include "ui/Icons.h"
 #include "ui/MainWindow.h"
+#include "ui/TimelineGrid.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -133,6 +134,8 @@ void TMainForm::CreateViewPanel(QWidget* content) {
     grid->addWidget(ObjectCombo, 3, 1);
     connect(ZoomCombo, &QComboBox::activated, this, &TMainForm::ZoomComboChange);
     connect(ObjectCombo, &QComboBox::activated, this, &TMainForm::ObjectComboChange);
+    connect(FrameCombo, &QComboBox::activated, this, [this] { FrameComboChange(true); });
+    connect(TakeSpeed, &QToolButton::clicked, this, &TMainForm::TakeSpeedClick);
     auto* buttons = new QHBoxLayout();
     buttons->addWidget(NameSpeed);
     buttons->addWidget(GroupSpeed);
@@ -155,6 +158,20 @@ void TMainForm::CreateAnimationPanel(QWidget* content) {
     for (int i = 1; i <= 9; ++i)
         steps << QStringLiteral("1/%1").arg(i);
     StepCombo = NewCombo(content, QStringLiteral("StepCombo"), steps);
+    connect(PlaySpeed, &QToolButton::toggled, this, [this](bool down) {
+        if (down)
+            PlaySpeedClick();
+    });
+    connect(StopSpeed, &QToolButton::clicked, PlaySpeed, [this] { PlaySpeed->setChecked(false); });
+    connect(LeftSpeed, &QToolButton::clicked, this, [this] {
+        FProject.PlayStart = FProject.CurrentFrame;
+        DrawGrid1->viewport()->update();
+    });
+    connect(RightSpeed, &QToolButton::clicked, this, [this] {
+        FProject.PlayEnd = FProject.CurrentFrame;
+        DrawGrid1->viewport()->update();
+    });
+    connect(StepCombo, &QComboBox::activated, this, &TMainForm::StepComboChange);
     for (QWidget* w : {static_cast<QWidget*>(PlaySpeed), static_cast<QWidget*>(StopSpeed),
                        static_cast<QWidget*>(EndlessSpeed), static_cast<QWidget*>(LeftSpeed),
                        static_cast<QWidget*>(RightSpeed), static_cast<QWidget*>(StepCombo)})
@@ -162,10 +179,13 @@ void TMainForm::CreateAnimationPanel(QWidget* content) {
 }
 
 QWidget* TMainForm::CreateTimeline() {
-    DrawGrid1 = new QWidget(this);
+    DrawGrid1 = new TTimelineGrid(this);
     DrawGrid1->setObjectName(QStringLiteral("DrawGrid1"));
-    DrawGrid1->setAutoFillBackground(true);
-    DrawGrid1->setPalette(QPalette(QColor(0x33, 0x33, 0x33)));
+    DrawGrid1->SetProject(&FProject);
+    connect(DrawGrid1, &TTimelineGrid::CellPressed, this, &TMainForm::DrawGrid1MouseDown);
+    connect(DrawGrid1, &TTimelineGrid::CellMoved, this, &TMainForm::DrawGrid1MouseMove);
+    connect(DrawGrid1, &TTimelineGrid::CellReleased, this, &TMainForm::DrawGrid1MouseUp);
+    connect(DrawGrid1, &TTimelineGrid::CellDoubleClicked, this, &TMainForm::DrawGrid1DblClick);
     return DrawGrid1;
 }
 

@@ -20,10 +20,21 @@ public:
     void Error(QWidget*, const QString& title, const QString& text) override {
         Errors << title + QStringLiteral(": ") + text;
     }
+    int ShowChoiceDialog(QWidget*, const QString& title, const QString& text, const QString&,
+                         const QString&, const QString&) override {
+        Asked << title + QStringLiteral(": ") + text;
+        if (Choices.empty())
+            return 2;
+        const int choice = Choices.front();
+        Choices.pop_front();
+        return choice;
+    }
     QString OpenFileName(QWidget*, const QString&) override { return NextFile(); }
     QString SaveFileName(QWidget*, const QString&, const QString&) override { return NextFile(); }
 
     std::deque<QMessageBox::StandardButton> Answers;
+    // Choice dialogs answer from here; none left is the right button (cancel).
+    std::deque<int> Choices;
     // File dialogs answer from here; an empty entry or an empty list is a cancel.
     QStringList Files;
     QStringList Asked;

@@ -43,7 +43,7 @@ TEST_F(CanvasInteraction, AnotherToolStartsANewObject) {
 }
 
 TEST_F(CanvasInteraction, ToolsWithoutTheirObjectsCreateNothing) {
-    for (const char* tool : {"BezierPolylineAction1", "BezierPolygonAction1", "FormAction1"}) {
+    for (const char* tool : {"BitmapAction1", "TextAction1", "FormAction1"}) {
         Tool(tool);
         Click({100, 100});
     }
