@@ -99,7 +99,7 @@ void TBezierChainObject::CreateMouseDown(TMouseButton button, TShiftState shift,
     SetAllKeyFrames();
     const TPolyPoints screen = ScreenPoints();
     const TPoint p{x, y};
-    const int vertex = ChainVertexAt(screen, p);
+    const int vertex = GrabbedVertexAt(screen, p);
     if (vertex >= 0) {
         if (shift & ssShift) {
             const int anchor = DeletionTarget(vertex);
@@ -127,24 +127,6 @@ void TBezierChainObject::CreateMouseMove(TShiftState /*shift*/, int x, int y) {
     Invalidate();
 }
 
-void TBezierChainObject::ChangeMouseDown(TMouseButton button, TShiftState /*shift*/, int x, int y,
-                                         bool& flag) {
-    FChanged = false;
-    flag = false;
-    if (button != TMouseButton::mbLeft)
-        return;
-    const TPolyPoints screen = ScreenPoints();
-    const TPoint p{x, y};
-    mi = ChainVertexAt(screen, p);
-    if (mi == -1 && BodyAt(screen, p))
-        mi = -2;
-    mp = p;
-    mc = mi != -1;
-    FSelected = mc;
-    Invalidate();
-    flag = mc;
-}
-
 bool TBezierChainObject::CanDeleteVertex(int index) const {
     const int count = static_cast<int>(FPoints.size());
     return IsAnchor(index) && index > 0 && index < count - 1 && SegmentCount(FPoints.size()) > 1;
@@ -168,7 +150,7 @@ bool TBezierChainObject::SkipsVertex(int index) const {
            SamePointEx(FPoints[static_cast<std::size_t>(index)], FPoints[next]);
 }
 
-int TBezierChainObject::ChainVertexAt(const TPolyPoints& screen, const TPoint& p) const {
+int TBezierChainObject::GrabbedVertexAt(const TPolyPoints& screen, const TPoint& p) const {
     for (std::size_t i = 0; i < screen.size(); ++i)
         if (!SkipsVertex(static_cast<int>(i)) && InVertexSquare(screen[i], p))
             return static_cast<int>(i);

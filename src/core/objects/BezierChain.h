@@ -27,7 +27,6 @@ public:
     TRect GetRect() const override;
     void CreateMouseDown(TMouseButton button, TShiftState shift, int x, int y, bool& flag) override;
     void CreateMouseMove(TShiftState shift, int x, int y) override;
-    void ChangeMouseDown(TMouseButton button, TShiftState shift, int x, int y, bool& flag) override;
 
 protected:
     using TPointListObject::TPointListObject;
@@ -40,7 +39,7 @@ protected:
     virtual bool SkipsVertex(int index) const;
 
     // The first point not skipped whose handle square holds p, or -1.
-    int ChainVertexAt(const TPolyPoints& screen, const TPoint& p) const;
+    int GrabbedVertexAt(const TPolyPoints& screen, const TPoint& p) const override;
     // Each control's line to its anchor, then the handles of the first count points: larger on
     // anchors than on controls.
     static void DrawChainHandles(QPainter& canvas, const TPolyPoints& screen, std::size_t count);

@@ -114,7 +114,7 @@ void TPointListObject::ChangeMouseDown(TMouseButton button, TShiftState /*shift*
         return;
     const TPolyPoints screen = ScreenPoints();
     const TPoint p{x, y};
-    mi = VertexAt(screen, p);
+    mi = GrabbedVertexAt(screen, p);
     if (mi == -1 && BodyAt(screen, p))
         mi = -2;
     mp = p;

@@ -39,6 +39,10 @@ protected:
     // Whether a press at p grabs the whole object when it misses every vertex.
     virtual bool BodyAt(const TPolyPoints& screen, const TPoint& p) const;
     virtual TCursor HoverCursor(const TPolyPoints& screen, const TPoint& p) const;
+    // The vertex a change press at p grabs, or -1.
+    virtual int GrabbedVertexAt(const TPolyPoints& screen, const TPoint& p) const {
+        return VertexAt(screen, p);
+    }
     // Called after a change gesture moved the vertex at index on its own.
     virtual void VertexDragged(int /*index*/) {}
 
