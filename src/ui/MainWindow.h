@@ -80,6 +80,8 @@ private:
     bool SaveAction1Execute();
     bool SaveAsAction1Execute();
     void OpenProjectFile(const QString& fileName);
+    void FillRecentMenu();
+    void OpenRecentFile(const QString& fileName);
     bool SaveUnder(const QString& fileName);
     // Read or write the project file; failures are reported to the user and yield false.
     bool LoadProject(const QString& fileName);
@@ -209,6 +211,7 @@ private:
 
     TBufferedScrollTable* BufferedScrollTable1 = nullptr;
     QMenu* FCanvasMenu = nullptr;
+    QMenu* FRecentMenu = nullptr;
     std::array<TCollapsiblePanel*, PanelCount> FPanels{};
     QComboBox* ZoomCombo = nullptr;
     QComboBox* FrameCombo = nullptr;

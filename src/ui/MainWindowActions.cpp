@@ -3,8 +3,10 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 struct TToolSpec {
@@ -153,6 +155,12 @@ void TMainForm::CreateToolBar() {
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
     bar->addActions({NewAction1, OpenAction1, SaveAction1});
+    FRecentMenu = new QMenu(this);
+    FRecentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    connect(FRecentMenu, &QMenu::aboutToShow, this, &TMainForm::FillRecentMenu);
+    auto* open = qobject_cast<QToolButton*>(bar->widgetForAction(OpenAction1));
+    open->setPopupMode(QToolButton::MenuButtonPopup);
+    open->setMenu(FRecentMenu);
     bar->addSeparator();
     bar->addActions({CutAction1, CopyAction1, PasteAction1, DeleteAction1});
     bar->addSeparator();

@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QMenu>
 
 namespace {
 const QString kProjectFilter = QStringLiteral("Animation file (*.kvp)");
@@ -88,6 +89,20 @@ void TMainForm::OpenAction1Execute() {
     if (chosen.isEmpty())
         return;
     OpenProjectFile(WithProjectExtension(chosen));
+}
+
+void TMainForm::FillRecentMenu() {
+    FRecentMenu->clear();
+    for (const QString& name : FRecentFiles.Existing())
+        FRecentMenu->addAction(name, this, [this, name] { OpenRecentFile(name); });
+}
+
+void TMainForm::OpenRecentFile(const QString& fileName) {
+    if (!QuerySave())
+        return;
+    DropSelection();
+    if (QFileInfo::exists(fileName))
+        OpenProjectFile(fileName);
 }
 
 void TMainForm::OpenProjectFile(const QString& fileName) {

@@ -9,6 +9,8 @@ public:
 
     // Appends a name not yet listed; a listed name keeps its place.
     void Add(const QString& fileName);
+    // Drops the names whose file no longer exists and returns the rest.
+    QStringList Existing();
     const QStringList& Names() const { return FNames; }
 
 private:

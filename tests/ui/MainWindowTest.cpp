@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTest>
@@ -437,4 +438,24 @@ TEST_F(MainWindowTest, TheProjectNamedAtStartOpensWhenTheWindowIsShown) {
     QTest::qWait(10);
     EXPECT_TRUE(missing.FileName().isEmpty());
     EXPECT_TRUE(Dialogs.Errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, TheRecentMenuListsExistingFilesAndOpensThem) {
+    TMainForm window(&Dialogs);
+    const QString kept = ScratchFile(QStringLiteral("kept.kvp"));
+    const QString gone = ScratchFile(QStringLiteral("gone.kvp"));
+    for (const QString& name : {gone, kept}) {
+        Dialogs.Files = {name};
+        Action(window, "SaveAsAction1")->trigger();
+    }
+    QFile::remove(gone);
+    window.Project().ProjectWidth = 999;
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("RecentMenu"));
+    emit menu->aboutToShow();
+    ASSERT_EQ(menu->actions().size(), 1);
+    EXPECT_EQ(menu->actions()[0]->text(), kept);
+    EXPECT_EQ(window.RecentFiles().Names(), QStringList({kept}));
+    menu->actions()[0]->trigger();
+    EXPECT_EQ(window.Project().ProjectWidth, 800);
+    EXPECT_EQ(window.FileName(), kept);
 }
