@@ -87,3 +87,28 @@ TEST(DumpCommand, FrameOutsideTheProjectIsOneLineAndStatusOne) {
         EXPECT_TRUE(run.Out.isEmpty()) << frame;
     }
 }
+
+TEST(DumpCommand, AFrameOfASplineProjectShowsTheSplinePosition) {
+    const QString fileName = QDir(TestScratchFolder()).filePath(QStringLiteral("spline.kvp"));
+    TProject project;
+    ResizeFrames(project, 21);
+    project.Splines = true;
+    for (const int frame : {0, 10, 20}) {
+        const Extended x = frame * 10;
+        const Extended y = frame == 10 ? 100 : 0;
+        auto line = std::make_unique<TTypesPolyline>(nullptr, TProps(), 1.0L);
+        line->SetPoints({{x, y}, {x + 10, y}});
+        line->ID = QStringLiteral("{L}");
+        line->KeyFrameMove = true;
+        project.Frames[static_cast<std::size_t>(frame)]->Objects.push_back(std::move(line));
+    }
+    SaveProject(project, fileName);
+
+    const TDumpRun run = RunDump({QStringLiteral("--frame"), QStringLiteral("6")}, fileName);
+    EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
+    const QJsonArray points = Parsed(run.Out)["frames"][0]["objects"][0]["points"].toArray();
+    ASSERT_EQ(points.size(), 2);
+    EXPECT_EQ(points[0][0].toDouble(), 50);
+    EXPECT_EQ(points[0][1].toDouble(), 69);
+    EXPECT_EQ(points[1][0].toDouble(), 60);
+}

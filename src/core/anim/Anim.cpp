@@ -2,6 +2,7 @@
 
 #include "core/anim/Interpolation.h"
 #include "core/anim/KeyIndex.h"
+#include "core/anim/Spline.h"
 
 #include <QHash>
 #include <algorithm>
@@ -27,6 +28,14 @@ public:
                 keys[static_cast<std::size_t>(i)] =
                     FindKeys(FFrames, obj, static_cast<TAspect>(i), frameIndex);
         return keys;
+    }
+
+    TSplineKeys SplineKeys(const TTypesObject& obj, int frameIndex) {
+        if (FPlain)
+            return FindSplineKeys(FFrames, obj, frameIndex);
+        return SplineKeysWith(
+            frameIndex, [&](int frame) { return FIndex.PrevKey(obj, TAspect::Move, frame); },
+            [&](int frame) { return FIndex.NextKey(obj, TAspect::Move, frame); });
     }
 
     bool Plain() const { return FPlain; }
@@ -68,8 +77,13 @@ private:
     QHash<TIdKey, TTypesObject*> FMap;
 };
 
-void Interpolate(TBuildSearch& search, unsigned aspects, int frameIndex, TTypesObject& obj) {
+void Interpolate(TBuildSearch& search, bool splines, unsigned aspects, int frameIndex,
+                 TTypesObject& obj) {
     aspects &= AnimatedAspects(obj);
+    if (splines && (aspects & AspectBit(TAspect::Move))) {
+        InterpolateMoveSpline(search.SplineKeys(obj, frameIndex), frameIndex, obj);
+        aspects &= ~AspectBit(TAspect::Move);
+    }
     const TAspectKeys keys = search.Keys(obj, aspects, frameIndex);
     for (int i = 0; i < AspectCount; ++i)
         if (aspects & (1u << i))
@@ -113,12 +127,12 @@ void Fill(TProject& project, TBuildSearch& search, int frameIndex, TObjectList& 
             copy->ChangeSelection(false, false);
             const unsigned free = AllAspects & ~KeyFrameAspects(*copy);
             TakeMasterValues(original, *copy, free);
-            Interpolate(search, free, frameIndex, *copy);
+            Interpolate(search, project.Splines, free, frameIndex, *copy);
             continue;
         }
         std::unique_ptr<TTypesObject> clone = CloneObject(&original, project.Zoom);
         clone->ChangeSelection(false, false);
-        Interpolate(search, AllAspects, frameIndex, *clone);
+        Interpolate(search, project.Splines, AllAspects, frameIndex, *clone);
         ClearKeyFrames(*clone);
         ids.Inserted(clone.get());
         // A master list repeating an ID leaves fewer copies than master objects before i.

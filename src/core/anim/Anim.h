@@ -11,9 +11,9 @@ enum class TKeySearch { Indexed, Plain };
 // Makes Frames[frameIndex] a full frame: copies whose master object is gone, that are no
 // keyframe for any aspect or that no longer fit their master object are deleted; every master
 // object without a copy gets a deselected in-between copy at its own index; in every copy each
-// aspect that is not a keyframe there is interpolated, and the properties that are not animated
-// come from the master object whenever opacity or colour is not a keyframe. Frame 0 is only
-// deselected.
+// aspect that is not a keyframe there is interpolated (the move aspect along the spline when the
+// project's Splines is on), and the properties that are not animated come from the master object
+// whenever opacity or colour is not a keyframe. Frame 0 is only deselected.
 void BuildFrame(TProject& project, int frameIndex, TKeySearch search = TKeySearch::Indexed);
 
 // Moves (or, with copyOnly, copies) the keyframe of one aspect of obj, an object of the frame

@@ -58,19 +58,28 @@ std::size_t qHash(TIdKey key, std::size_t seed) {
 }
 
 TKeys FindKeys(const TFrameList& frames, const TTypesObject& obj, TAspect aspect, int frameIndex) {
-    TKeys keys;
-    for (int i = LastFrameBefore(frames, frameIndex); i >= 0 && !keys.Prev; --i) {
+    return {FindPrevKey(frames, obj, aspect, frameIndex),
+            FindNextKey(frames, obj, aspect, frameIndex)};
+}
+
+TKey FindPrevKey(const TFrameList& frames, const TTypesObject& obj, TAspect aspect,
+                 int frameIndex) {
+    for (int i = LastFrameBefore(frames, frameIndex); i >= 0; --i) {
         const TTypesObject* copy = CandidateIn(frames[static_cast<std::size_t>(i)]->Objects, obj);
         if (copy && IsKeyFrame(*copy, aspect))
-            keys.Prev = {copy, i};
+            return {copy, i};
     }
-    for (int j = std::max(frameIndex + 1, 0); j < static_cast<int>(frames.size()) && !keys.Next;
-         ++j) {
+    return {};
+}
+
+TKey FindNextKey(const TFrameList& frames, const TTypesObject& obj, TAspect aspect,
+                 int frameIndex) {
+    for (int j = std::max(frameIndex + 1, 0); j < static_cast<int>(frames.size()); ++j) {
         const TTypesObject* copy = CandidateIn(frames[static_cast<std::size_t>(j)]->Objects, obj);
         if (copy && IsKeyFrame(*copy, aspect))
-            keys.Next = {copy, j};
+            return {copy, j};
     }
-    return keys;
+    return {};
 }
 
 TKeyIndex::TKeyIndex(const TFrameList& frames) : FFrames(frames), FMaps(frames.size()) {}
@@ -86,6 +95,24 @@ TAspectKeys TKeyIndex::Find(const TTypesObject& obj, unsigned aspects, int frame
         if (const TTypesObject* copy = Candidate(j, obj))
             Take(copy, j, missing, keys, true);
     return keys;
+}
+
+TKey TKeyIndex::PrevKey(const TTypesObject& obj, TAspect aspect, int frameIndex) {
+    for (int i = LastFrameBefore(FFrames, frameIndex); i >= 0; --i) {
+        const TTypesObject* copy = Candidate(i, obj);
+        if (copy && IsKeyFrame(*copy, aspect))
+            return {copy, i};
+    }
+    return {};
+}
+
+TKey TKeyIndex::NextKey(const TTypesObject& obj, TAspect aspect, int frameIndex) {
+    for (int j = std::max(frameIndex + 1, 0); j < static_cast<int>(FFrames.size()); ++j) {
+        const TTypesObject* copy = Candidate(j, obj);
+        if (copy && IsKeyFrame(*copy, aspect))
+            return {copy, j};
+    }
+    return {};
 }
 
 int TKeyIndex::IndexIn(int frame, const QString& id) {

@@ -39,6 +39,9 @@ std::size_t qHash(TIdKey key, std::size_t seed);
 // looked up anew with IndexOfID. A frame counts when the first object with obj's ID is of obj's
 // class and has the aspect's flag set; any other frame is passed over.
 TKeys FindKeys(const TFrameList& frames, const TTypesObject& obj, TAspect aspect, int frameIndex);
+// One side of that search: only the frames before, or only the frames after frameIndex.
+TKey FindPrevKey(const TFrameList& frames, const TTypesObject& obj, TAspect aspect, int frameIndex);
+TKey FindNextKey(const TFrameList& frames, const TTypesObject& obj, TAspect aspect, int frameIndex);
 
 // The same search for several aspects in one walk, looking frames up through ID maps made on
 // first visit; flags are read from the objects at every lookup. The maps hold views of the IDs
@@ -51,6 +54,9 @@ public:
 
     // Keys of every aspect in the mask; the others stay empty.
     TAspectKeys Find(const TTypesObject& obj, unsigned aspects, int frameIndex);
+    // One side of the search for one aspect, as FindPrevKey and FindNextKey give it.
+    TKey PrevKey(const TTypesObject& obj, TAspect aspect, int frameIndex);
+    TKey NextKey(const TTypesObject& obj, TAspect aspect, int frameIndex);
     // Index of the first object of the frame with that ID, as IndexOfID gives it.
     int IndexIn(int frame, const QString& id);
 

@@ -9,15 +9,15 @@
 #include <memory>
 
 // Stands in for the text, image and shape objects: placed by centre, angle and stretch.
-class TPlacedObject : public TTestObject {
+class TPlacedTestObject : public TTestObject {
 public:
     std::unique_ptr<TTypesObject> NewEmpty(Extended zoom) const override {
-        auto object = std::make_unique<TPlacedObject>();
+        auto object = std::make_unique<TPlacedTestObject>();
         object->ChangeZoom(zoom, false);
         return object;
     }
     void Assign(const TTypesObject& source) override {
-        Placement = static_cast<const TPlacedObject&>(source).Placement;
+        Placement = static_cast<const TPlacedTestObject&>(source).Placement;
         TTestObject::Assign(source);
     }
     std::optional<TPlacement> AspectPlacement() const override { return Placement; }
@@ -46,9 +46,9 @@ template <typename T> T& Add(TProject& project, int frame, std::unique_ptr<T> ob
     return added;
 }
 
-inline std::unique_ptr<TPlacedObject> Placed(const QString& id, const TPlacement& placement,
-                                             unsigned keys = AllAspects) {
-    auto object = std::make_unique<TPlacedObject>();
+inline std::unique_ptr<TPlacedTestObject> Placed(const QString& id, const TPlacement& placement,
+                                                 unsigned keys = AllAspects) {
+    auto object = std::make_unique<TPlacedTestObject>();
     object->ID = id;
     object->Placement = placement;
     SetKeys(*object, keys);

@@ -18,8 +18,8 @@ TPlacement At(Extended x, Extended y, Extended angle = 0) {
     return placement;
 }
 
-const TPlacedObject& PlacedIn(TProject& project, int frame, int index = 0) {
-    return static_cast<const TPlacedObject&>(*ObjectsOf(project, frame)[index]);
+const TPlacedTestObject& PlacedIn(TProject& project, int frame, int index = 0) {
+    return static_cast<const TPlacedTestObject&>(*ObjectsOf(project, frame)[index]);
 }
 
 TProps PropsIn(TProject& project, int frame, int index = 0) {
@@ -52,7 +52,7 @@ TEST(BuildFrame, KeysOnlyInTheMasterFrameShowTheMasterValues) {
     ASSERT_EQ(built.size(), 2u);
     EXPECT_EQ(built[0]->ID, A);
     EXPECT_EQ(built[1]->ID, B);
-    const auto& copy = static_cast<const TPlacedObject&>(*built[0]);
+    const auto& copy = static_cast<const TPlacedTestObject&>(*built[0]);
     EXPECT_EQ(copy.Placement.Centre.X, 10);
     EXPECT_EQ(copy.Placement.Angle, 30);
     EXPECT_EQ(copy.Placement.XPercent, 2);

@@ -82,6 +82,7 @@ void ExpectSameKey(const TKey& indexed, const TKey& plain) {
 
 TProject CopyOf(const TProject& project) {
     TProject copy = ProjectOf(project.FrameCount);
+    copy.Splines = project.Splines;
     for (int frame = 0; frame < project.FrameCount; ++frame)
         for (const auto& object : project.Frames[frame]->Objects)
             copy.Frames[frame]->Objects.push_back(CloneObject(object.get(), 1.0L));
@@ -128,6 +129,10 @@ TEST(KeyIndex, FindsWhatThePlainSearchFindsThroughRandomEdits) {
                                             : TKeys();
                     ExpectSameKey(keys[i].Prev, plain.Prev);
                     ExpectSameKey(keys[i].Next, plain.Next);
+                    ExpectSameKey(index.PrevKey(*probe, TAspect(i), frame),
+                                  FindPrevKey(frames, *probe, TAspect(i), frame));
+                    ExpectSameKey(index.NextKey(*probe, TAspect(i), frame),
+                                  FindNextKey(frames, *probe, TAspect(i), frame));
                 }
                 for (int f = 0; f < random.Project.FrameCount; ++f)
                     EXPECT_EQ(index.IndexIn(f, probe->ID),
@@ -143,6 +148,7 @@ TEST(KeyIndex, IndexedBuildsMatchPlainBuildsThroughRandomEdits) {
         TRandomProject random(seed);
         for (int round = 0; round < 6; ++round) {
             random.Edit();
+            random.Project.Splines = round % 2 == 1;
             TProject plain = CopyOf(random.Project);
             const int frame = random.Below(random.Project.FrameCount);
             BuildFrame(random.Project, frame, TKeySearch::Indexed);
