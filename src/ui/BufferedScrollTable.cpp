@@ -171,6 +171,18 @@ void TBufferedScrollTable::SetCursor(TCursor cursor) {
     case TCursor::Turn:
         viewport()->setCursor(FTurnCursor);
         break;
+    case TCursor::SizeNWSE:
+        viewport()->setCursor(Qt::SizeFDiagCursor);
+        break;
+    case TCursor::SizeNESW:
+        viewport()->setCursor(Qt::SizeBDiagCursor);
+        break;
+    case TCursor::SizeNS:
+        viewport()->setCursor(Qt::SizeVerCursor);
+        break;
+    case TCursor::SizeWE:
+        viewport()->setCursor(Qt::SizeHorCursor);
+        break;
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/model/ObjectDialogs.h"
 #include "core/model/ObjectTable.h"
 
 #include <QAbstractScrollArea>
 #include <QCursor>
+#include <memory>
 
 class QMouseEvent;
 class QScrollBar;
@@ -41,6 +43,9 @@ public:
     TCursor Cursor() const override { return FCursor; }
     void SetCursor(TCursor cursor) override;
     TCanvasState& CanvasState() override { return FCanvasState; }
+    TObjectDialogs* Dialogs() override { return FDialogs.get(); }
+    // The dialogs objects placed on this canvas open; the canvas keeps them.
+    void SetDialogs(std::unique_ptr<TObjectDialogs> dialogs) { FDialogs = std::move(dialogs); }
 
 signals:
     // Emitted on every repaint; Painter() is open on the viewport while it runs.
@@ -90,6 +95,7 @@ private:
     TCursor FCursor = TCursor::Default;
     QCursor FMovePointCursor;
     QCursor FTurnCursor;
+    std::unique_ptr<TObjectDialogs> FDialogs;
 
     bool FShowingBars = false;
     bool FWritingScrollInfo = false;

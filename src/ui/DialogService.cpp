@@ -1,5 +1,6 @@
 #include "ui/DialogService.h"
 
+#include "ui/InputExForm.h"
 #include "ui/MessageForm.h"
 
 #include <QFileDialog>
@@ -28,4 +29,10 @@ int TWidgetDialogService::ShowChoiceDialog(QWidget* parent, const QString& title
                                            const QString& caption3, const QString& caption2) {
     TMessageForm form(parent);
     return form.ShowChoice(title, text, caption1, caption3, caption2);
+}
+
+bool TWidgetDialogService::ShowInputEx(QWidget* parent, const QString& caption,
+                                       const QString& prompt, const QString& listPrompt, int& index,
+                                       QString& text, const QStringList& items) {
+    return ::ShowInputEx(parent, caption, prompt, listPrompt, index, text, items);
 }

@@ -2,6 +2,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -23,6 +24,11 @@ public:
     virtual QString OpenFileName(QWidget* parent, const QString& filter) = 0;
     // A file to save to (overwriting confirmed) or empty when cancelled.
     virtual QString SaveFileName(QWidget* parent, const QString& preset, const QString& filter) = 0;
+    // A one-line text and a choice from items, preset with text and index. True on "Ok" with
+    // both taken from the dialog; false on cancel, both unchanged.
+    virtual bool ShowInputEx(QWidget* parent, const QString& caption, const QString& prompt,
+                             const QString& listPrompt, int& index, QString& text,
+                             const QStringList& items) = 0;
 };
 
 // The real dialogs.
@@ -36,4 +42,7 @@ public:
                          const QString& caption2) override;
     QString OpenFileName(QWidget* parent, const QString& filter) override;
     QString SaveFileName(QWidget* parent, const QString& preset, const QString& filter) override;
+    bool ShowInputEx(QWidget* parent, const QString& caption, const QString& prompt,
+                     const QString& listPrompt, int& index, QString& text,
+                     const QStringList& items) override;
 };

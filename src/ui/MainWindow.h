@@ -97,6 +97,8 @@ private:
     QRect ProjectArea() const;
     void PaintCanvas();
     void PaintBackground(QPainter& painter, const QRect& area);
+    // One marker per frame at the selected object's anchor, when paths are shown.
+    void PaintMotionPath(QPainter& painter);
     void PaintSelectionFrames(QPainter& painter, const QRect& area);
 
     // Canvas input: the tool decides whether a gesture creates or changes objects.
@@ -176,6 +178,8 @@ private:
     TRect DragRect;
     QPoint DragStart;
     int ExtendMode = 0;
+    // A creation press waits for its release.
+    bool CreateActive = false;
     bool FGridDrag = false;
     bool KeyDrag = false;
     QPoint FKeySource{-1, -1};

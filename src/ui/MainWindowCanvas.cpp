@@ -1,7 +1,9 @@
+#include "core/anim/Spline.h"
 #include "core/render/MaskClip.h"
 #include "core/render/Primitives.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/MainWindow.h"
+#include "ui/ObjectDialogService.h"
 #include "ui/RectOps.h"
 
 #include <QMenu>
@@ -10,6 +12,7 @@
 
 namespace {
 constexpr TColor kSurroundColor = 5263440;
+constexpr TColor kPathColor = 0xFFFF;
 
 QColor ToQColor(TColor color) {
     return QColor::fromRgba(ColorToARGB(color, 255));
@@ -22,6 +25,7 @@ QWidget* TMainForm::CreateCanvas() {
     BufferedScrollTable1->SetBorderStyle(TBufferedScrollTable::TBorderStyle::Single);
     BufferedScrollTable1->SetCtl3D(false);
     BufferedScrollTable1->SetColor(kSurroundColor);
+    BufferedScrollTable1->SetDialogs(std::make_unique<TObjectDialogService>(*FDialogs, this));
     QFont font(QStringLiteral("Segoe UI"));
     font.setPixelSize(64);
     BufferedScrollTable1->setFont(font);
@@ -90,6 +94,18 @@ void TMainForm::PaintSelectionFrames(QPainter& painter, const QRect& area) {
     }
 }
 
+void TMainForm::PaintMotionPath(QPainter& painter) {
+    if (!FProject.ShowPaths || !FTypesObject)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    const QColor colour = ToQColor(kPathColor);
+    for (const TPoint& anchor : MotionPath(FProject.Frames, FProject.Splines, *FTypesObject)) {
+        const int x = RoundHalfEven(anchor.X * FProject.Zoom);
+        const int y = RoundHalfEven(anchor.Y * FProject.Zoom);
+        painter.fillRect(QRect(x - 2, y - 2, 4, 4), colour);
+    }
+}
+
 void TMainForm::PaintCanvas() {
     QPainter* painter = BufferedScrollTable1->Painter();
     if (!painter)
@@ -101,6 +117,7 @@ void TMainForm::PaintCanvas() {
     PaintMasked(*painter, FProject.CurrentObjects(), BufferedScrollTable1->viewport()->rect(),
                 FProject.Zoom, area.topLeft(),
                 [this](TTypesObject& object) { object.Paint(BufferedScrollTable1); });
+    PaintMotionPath(*painter);
     PaintSelectionFrames(*painter, area);
     painter->restore();
 }

@@ -118,6 +118,7 @@ void TMainForm::CanvasDblClick() {
 
 void TMainForm::CreateMouseDown(TShiftState shift, QPoint at) {
     const int tool = CurrentTool();
+    CreateActive = true;
     FTempObject = CloneObject(FTypesObject, FProject.Zoom);
     if (IsPointListTool(tool) && FTypesObject && FTypesObject->TypeCode() == kToolTypeCodes[tool]) {
         ExtendMode = 1;
@@ -149,6 +150,10 @@ void TMainForm::CreateMouseMove(TShiftState shift, QPoint at) {
 }
 
 void TMainForm::CreateMouseUp(TShiftState shift, QPoint at) {
+    // The text tool ends its gesture on the press; the real release must not record it again.
+    if (!CreateActive)
+        return;
+    CreateActive = false;
     if (FTypesObject) {
         FTypesObject->CreateMouseUp(TMouseButton::mbLeft, shift, at.x(), at.y());
         if (FTypesObject->HasChanged()) {

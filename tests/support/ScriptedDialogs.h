@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/ScriptedObjectDialogs.h"
 #include "ui/DialogService.h"
 
 #include <QStringList>
@@ -31,12 +32,19 @@ public:
     }
     QString OpenFileName(QWidget*, const QString&) override { return NextFile(); }
     QString SaveFileName(QWidget*, const QString&, const QString&) override { return NextFile(); }
+    bool ShowInputEx(QWidget*, const QString& caption, const QString& prompt,
+                     const QString& listPrompt, int& index, QString& text,
+                     const QStringList& items) override {
+        return Inputs.Answer(caption, prompt, listPrompt, index, text, items);
+    }
 
     std::deque<QMessageBox::StandardButton> Answers;
     // Choice dialogs answer from here; none left is the right button (cancel).
     std::deque<int> Choices;
     // File dialogs answer from here; an empty entry or an empty list is a cancel.
     QStringList Files;
+    // Text inputs answer from here; none left is a cancel.
+    TInputScript Inputs;
     QStringList Asked;
     QStringList Errors;
 

@@ -230,6 +230,19 @@ TEST_F(BufferedScrollTableTest, CursorKindsMapToViewportCursors) {
     EXPECT_FALSE(viewport->testAttribute(Qt::WA_SetCursor));
 }
 
+TEST_F(BufferedScrollTableTest, SizingCursorsPointTheirWay) {
+    const std::pair<TCursor, Qt::CursorShape> sizing[] = {{TCursor::SizeNWSE, Qt::SizeFDiagCursor},
+                                                          {TCursor::SizeNESW, Qt::SizeBDiagCursor},
+                                                          {TCursor::SizeNS, Qt::SizeVerCursor},
+                                                          {TCursor::SizeWE, Qt::SizeHorCursor}};
+    for (const auto& [cursor, shape] : sizing) {
+        Table.SetCursor(cursor);
+        EXPECT_EQ(Table.Cursor(), cursor);
+        EXPECT_EQ(Table.viewport()->cursor().shape(), shape);
+    }
+    EXPECT_EQ(Table.Dialogs(), nullptr);
+}
+
 TEST_F(BufferedScrollTableTest, BarsThatWouldSwitchEachOtherForeverSettle) {
     // Just wider and taller than the extent by less than a bar: each bar's appearance decides
     // the other's.

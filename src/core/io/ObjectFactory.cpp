@@ -4,6 +4,7 @@
 #include "core/objects/TypesBezierPolyline.h"
 #include "core/objects/TypesPolygon.h"
 #include "core/objects/TypesPolyline.h"
+#include "core/objects/TypesText.h"
 
 namespace {
 // A type whose record is the same in every frame.
@@ -30,6 +31,7 @@ void RegisterObjectTypes(TObjectTypes& types) {
     types.Register(1, FullRecordType<TTypesPolygon>());
     types.Register(2, FullRecordType<TTypesBezierPolyline>());
     types.Register(3, FullRecordType<TTypesBezierPolygon>());
+    types.Register(4, FullRecordType<TTypesText>());
 }
 
 const TObjectTypes& ObjectTypes() {

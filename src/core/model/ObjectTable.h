@@ -5,9 +5,11 @@
 #include <QFont>
 
 class QPainter;
+class TObjectDialogs;
 
-// Mouse cursors an object may ask its canvas for; the canvas maps them to real cursors.
-enum class TCursor { Default, SizeAll, MovePoint, Turn };
+// Mouse cursors an object may ask its canvas for; the canvas maps them to real cursors. The
+// sizing arrows name the directions they point in (SizeNWSE: top left to bottom right).
+enum class TCursor { Default, SizeAll, MovePoint, Turn, SizeNWSE, SizeNESW, SizeNS, SizeWE };
 
 // The drawing state a canvas keeps between objects (pen, brush and font of its canvas).
 struct TCanvasState {
@@ -29,4 +31,6 @@ public:
     virtual TCursor Cursor() const = 0;
     virtual void SetCursor(TCursor cursor) = 0;
     virtual TCanvasState& CanvasState() = 0;
+    // The dialogs objects open while they are placed; none where nobody can answer them.
+    virtual TObjectDialogs* Dialogs() { return nullptr; }
 };

@@ -7,6 +7,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace primitives;
 
@@ -39,8 +40,11 @@ QString LayoutText(QString text) {
     return text;
 }
 
-// Lays the text out in lines from the origin downwards, wrapping at width when wrap.
-void LayOut(QTextLayout& layout, qreal width, bool wrap) {
+// Lays the text out in lines from the origin downwards, wrapping at width when wrap. No line is
+// made below maxHeight: a long text in a narrow box would otherwise build thousands of lines
+// that the box cuts off anyway.
+void LayOut(QTextLayout& layout, qreal width, bool wrap,
+            qreal maxHeight = std::numeric_limits<qreal>::infinity()) {
     QTextOption option;
     option.setUseDesignMetrics(true);
     option.setWrapMode(wrap ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
@@ -52,14 +56,18 @@ void LayOut(QTextLayout& layout, qreal width, bool wrap) {
         line.setLineWidth(std::max<qreal>(width, 0));
         line.setPosition(QPointF(0, y));
         y += line.height();
+        if (y >= maxHeight)
+            break;
     }
     layout.endLayout();
 }
 
-// Glyph outlines of the text laid out in box, wrapped at its width.
-QPainterPath TextPath(const QString& text, const QFont& font, const QRectF& box) {
+// Glyph outlines of the text laid out in box, wrapped at its width; when clipped, only the
+// lines that start inside the box.
+QPainterPath TextPath(const QString& text, const QFont& font, const QRectF& box, bool clipped) {
     QTextLayout layout(LayoutText(text), font);
-    LayOut(layout, box.width(), true);
+    LayOut(layout, box.width(), true,
+           clipped ? box.height() : std::numeric_limits<qreal>::infinity());
     QPainterPath path;
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
@@ -134,7 +142,7 @@ void GPDrawText(QPainter& canvas, const QString& text, int mode, Extended cx, Ex
         if (!stretch)
             canvas.setClipRect(box, Qt::IntersectClip);
         const QPainterPath glyphs =
-            TextPath(text, MakeFont(props.FontName, emSize, props.FontStyle), box);
+            TextPath(text, MakeFont(props.FontName, emSize, props.FontStyle), box, !stretch);
         PaintText(canvas, glyphs, mode, props, alpha, zoom);
     });
 }

@@ -2,6 +2,7 @@
 
 #include "core/model/ObjectTable.h"
 #include "core/objects/PointListObject.h"
+#include "support/ScriptedObjectDialogs.h"
 
 #include <QImage>
 #include <QPainter>
@@ -9,8 +10,8 @@
 #include <utility>
 #include <vector>
 
-// A canvas that records what objects ask of it and, between BeginPaint and EndPaint, lets them
-// paint into a white image.
+// A canvas that records what objects ask of it, answers their dialogs from a script and, between
+// BeginPaint and EndPaint, lets them paint into a white image.
 class TRecordingTable : public TObjectTable {
 public:
     QPainter* Painter() override { return FPainter.get(); }
@@ -18,6 +19,7 @@ public:
     TCursor Cursor() const override { return FCursor; }
     void SetCursor(TCursor cursor) override { FCursor = cursor; }
     TCanvasState& CanvasState() override { return State; }
+    TObjectDialogs* Dialogs() override { return &ObjectDialogs; }
 
     void BeginPaint(int width, int height) {
         Image = QImage(width, height, QImage::Format_RGB32);
@@ -31,6 +33,8 @@ public:
 
     int Invalidations = 0;
     TCanvasState State;
+    // Answers the dialogs objects open while they are placed.
+    TScriptedObjectDialogs ObjectDialogs;
     QImage Image;
 
 private:

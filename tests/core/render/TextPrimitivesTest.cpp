@@ -2,6 +2,7 @@
 
 #include "core/render/Primitives.h"
 
+#include <QElapsedTimer>
 #include <QPainter>
 #include <gtest/gtest.h>
 
@@ -127,4 +128,37 @@ TEST(DrawText, WordBreakClipStaysInsideTheCanvasClip) {
     const QRect ink = InkBounds(image);
     EXPECT_FALSE(ink.isEmpty());
     EXPECT_LT(ink.right(), 100);
+}
+
+TEST(MeasureText, AMissingFamilyFallsBackToAnInstalledFace) {
+    const QString missing = QStringLiteral("Keine Solche Schrift");
+    const TPoint size = GPMeasureText(Word, missing, 20, 0);
+    const TPoint arial = GPMeasureText(Word, QStringLiteral("Arial"), 20, 0);
+    EXPECT_GT(size.X, arial.X / 2);
+    EXPECT_LT(size.X, arial.X * 2);
+    EXPECT_GT(size.Y, 15);
+    EXPECT_LT(size.Y, 40);
+    TProps props = TextProps(true, true);
+    props.FontName = missing;
+    for (int mode = TEXT_STRETCH; mode <= TEXT_FORM_WORDBREAK; ++mode)
+        EXPECT_FALSE(AllWhite(DrawText(Word, mode, props, size.X, size.Y))) << mode;
+}
+
+TEST(DrawText, EmptyAndVeryLongTextsDrawOnlyWhatFits) {
+    // One glyph per line: laying out every line would take minutes.
+    const QString text(200000, QLatin1Char('W'));
+    QElapsedTimer clock;
+    clock.start();
+    for (int mode : {TEXT_WORDBREAK, TEXT_FORM_WORDBREAK}) {
+        const QRect ink = InkBounds(DrawText(text, mode, TextProps(true, true), 30, 60));
+        EXPECT_FALSE(ink.isEmpty());
+        EXPECT_GE(ink.top(), 20);
+        EXPECT_LE(ink.bottom(), 80);
+    }
+    EXPECT_LT(clock.elapsed(), 10000);
+    for (int mode = TEXT_STRETCH; mode <= TEXT_FORM_WORDBREAK; ++mode)
+        EXPECT_TRUE(AllWhite(DrawText(QString(), mode, TextProps(true, true), 2, 2)));
+    const TPoint measured = GPMeasureText(text, QStringLiteral("Arial"), 20, 0);
+    EXPECT_GT(measured.X, 200000 * 10);
+    EXPECT_EQ(measured.Y, GPMeasureText(Word, QStringLiteral("Arial"), 20, 0).Y);
 }
