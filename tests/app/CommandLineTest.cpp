@@ -1,10 +1,9 @@
 #include "app/CommandLine.h"
+#include "KelvroProcess.h"
 #include "support/TestMain.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,26 +12,6 @@ std::optional<TCommandLine> Parse(QStringList arguments, QString& error) {
     return ParseCommandLine(arguments, error);
 }
 
-struct TRun {
-    int ExitCode = -1;
-    QString Out;
-    QString Err;
-};
-
-// Runs the real program with no display and no platform chosen by the caller.
-TRun RunKelvro(const QStringList& arguments) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), TestScratchFolder());
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KELVRO_EXECUTABLE), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 } // namespace
 
 TEST(CommandLine, AProjectAloneOpensTheEditor) {
@@ -87,13 +66,13 @@ TEST(CommandLine, RejectsMixedOrIncompleteOptions) {
 }
 
 TEST(CommandLineProgram, HelpAndVersionNeedNoDisplay) {
-    const TRun help = RunKelvro({QStringLiteral("--help")});
+    const TKelvroRun help = RunKelvro({QStringLiteral("--help")});
     EXPECT_EQ(help.ExitCode, 0);
-    EXPECT_TRUE(help.Out.contains(QStringLiteral("--export")));
-    EXPECT_TRUE(help.Out.contains(QStringLiteral("--dump")));
-    const TRun version = RunKelvro({QStringLiteral("--version")});
+    EXPECT_TRUE(QString::fromUtf8(help.Out).contains(QStringLiteral("--export")));
+    EXPECT_TRUE(QString::fromUtf8(help.Out).contains(QStringLiteral("--dump")));
+    const TKelvroRun version = RunKelvro({QStringLiteral("--version")});
     EXPECT_EQ(version.ExitCode, 0);
-    EXPECT_TRUE(version.Out.contains(QStringLiteral("1.0")));
+    EXPECT_TRUE(QString::fromUtf8(version.Out).contains(QStringLiteral("1.0")));
 }
 
 TEST(CommandLineProgram, HeadlessFailuresAreOneLineAndStatusOne) {
@@ -101,7 +80,7 @@ TEST(CommandLineProgram, HeadlessFailuresAreOneLineAndStatusOne) {
     for (const QStringList& arguments :
          {QStringList{"--dump", missing}, QStringList{"--export", "out.bmp", missing},
           QStringList{"--dump"}}) {
-        const TRun run = RunKelvro(arguments);
+        const TKelvroRun run = RunKelvro(arguments);
         EXPECT_EQ(run.ExitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_EQ(run.Err.count(QLatin1Char('\n')), 1) << run.Err.toStdString();
         EXPECT_TRUE(run.Err.startsWith(QStringLiteral("kelvro: "))) << run.Err.toStdString();

@@ -6,31 +6,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
-namespace {
-struct TDumpRun {
-    int ExitCode = -1;
-    QByteArray Out;
-    QString Err;
-};
+#include "KelvroProcess.h"
 
-// The real program with no display, as a script would start it.
-TDumpRun RunDump(const QStringList& options, const QString& project) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), TestScratchFolder());
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KELVRO_EXECUTABLE),
-                  QStringList{QStringLiteral("--dump")} + options + QStringList{project});
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
+namespace {
+TKelvroRun RunDump(const QStringList& options, const QString& project) {
+    return RunKelvro(QStringList{QStringLiteral("--dump")} + options + QStringList{project});
 }
 
 // Three frames with one polyline in the master frame.
@@ -55,7 +37,7 @@ QJsonObject Parsed(const QByteArray& json) {
 } // namespace
 
 TEST(DumpCommand, PrintsTheWholeProjectAsJson) {
-    const TDumpRun run = RunDump({}, SavedProject());
+    const TKelvroRun run = RunDump({}, SavedProject());
     EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     EXPECT_TRUE(run.Err.isEmpty()) << run.Err.toStdString();
     const QJsonObject dump = Parsed(run.Out);
@@ -70,7 +52,8 @@ TEST(DumpCommand, PrintsTheWholeProjectAsJson) {
 }
 
 TEST(DumpCommand, FrameOptionPrintsOneFrame) {
-    const TDumpRun run = RunDump({QStringLiteral("--frame"), QStringLiteral("3")}, SavedProject());
+    const TKelvroRun run =
+        RunDump({QStringLiteral("--frame"), QStringLiteral("3")}, SavedProject());
     EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const QJsonArray frames = Parsed(run.Out)["frames"].toArray();
     ASSERT_EQ(frames.size(), 1);
@@ -80,7 +63,7 @@ TEST(DumpCommand, FrameOptionPrintsOneFrame) {
 TEST(DumpCommand, FrameOutsideTheProjectIsOneLineAndStatusOne) {
     const QString project = SavedProject();
     for (const char* frame : {"0", "4", "-1"}) {
-        const TDumpRun run = RunDump({QStringLiteral("--frame"), QLatin1String(frame)}, project);
+        const TKelvroRun run = RunDump({QStringLiteral("--frame"), QLatin1String(frame)}, project);
         EXPECT_EQ(run.ExitCode, 1) << frame;
         EXPECT_EQ(run.Err.count(QLatin1Char('\n')), 1) << run.Err.toStdString();
         EXPECT_TRUE(run.Err.startsWith(QStringLiteral("kelvro: "))) << run.Err.toStdString();
@@ -104,7 +87,7 @@ TEST(DumpCommand, AFrameOfASplineProjectShowsTheSplinePosition) {
     }
     SaveProject(project, fileName);
 
-    const TDumpRun run = RunDump({QStringLiteral("--frame"), QStringLiteral("6")}, fileName);
+    const TKelvroRun run = RunDump({QStringLiteral("--frame"), QStringLiteral("6")}, fileName);
     EXPECT_EQ(run.ExitCode, 0) << run.Err.toStdString();
     const QJsonArray points = Parsed(run.Out)["frames"][0]["objects"][0]["points"].toArray();
     ASSERT_EQ(points.size(), 2);

@@ -4,9 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <gtest/gtest.h>
+
+#include "KelvroProcess.h"
 
 namespace {
 
@@ -16,20 +16,12 @@ struct TExportRun {
     QStringList ErrLines;
 };
 
-// Runs "kelvro --export output [options] project" as a script would: no display, no platform.
+// Runs "kelvro --export output [options] project".
 TExportRun Export(const QString& output, const QString& project, const QStringList& options = {}) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QString::fromLatin1(name));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), TestScratchFolder());
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KELVRO_EXECUTABLE),
-                  QStringList{"--export", output} + options + QStringList{project});
-    EXPECT_TRUE(process.waitForFinished(60000));
-    const QString err = QString::fromUtf8(process.readAllStandardError());
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            err.split(QLatin1Char('\n'), Qt::SkipEmptyParts)};
+    const TKelvroRun run =
+        RunKelvro(QStringList{"--export", output} + options + QStringList{project});
+    return {run.ExitCode, QString::fromUtf8(run.Out),
+            run.Err.split(QLatin1Char('\n'), Qt::SkipEmptyParts)};
 }
 
 // A fresh folder holding a 64 x 48 project of 6 frames played from frame 2 to 4 (1-based).

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "support/TestMain.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+// What one run of the real program gave.
+struct TKelvroRun {
+    int ExitCode = -1;
+    QByteArray Out;
+    QString Err;
+};
+
+// Runs the real program as a script would start it: no display, no platform chosen, and the
+// test's own settings folder.
+inline TKelvroRun RunKelvro(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), TestScratchFolder());
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KELVRO_EXECUTABLE), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000));
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
