@@ -26,6 +26,7 @@ TMainForm::TMainForm(TDialogService* dialogs, QWidget* parent)
     ConnectActions();
 
     LoadSaveSettings(false, FSettings, FProject, PanelCount);
+    ApplyDefaultsToCanvas();
     for (int p = 0; p < PanelCount; ++p)
         FPanels[p]->SetOpen(FSettings.PanelOpen[p]);
     CreateFrames(FProject, FProject.FrameCount);

@@ -88,6 +88,8 @@ private:
     bool SaveProject(const QString& fileName);
     // The canvas as the objects' table.
     TObjectTable* CanvasTable() const;
+    // The canvas draws with the panel defaults' pen and font until objects say otherwise.
+    void ApplyDefaultsToCanvas();
     void DropSelection();
     void ClearMultiSelection();
     void UpdateCanvasExtent();

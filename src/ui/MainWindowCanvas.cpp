@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 constexpr TColor kSurroundColor = 5263440;
@@ -47,6 +48,20 @@ QWidget* TMainForm::CreateCanvas() {
             &TMainForm::CanvasMouseMove);
     connect(BufferedScrollTable1, &TBufferedScrollTable::MouseUp, this, &TMainForm::CanvasMouseUp);
     return BufferedScrollTable1;
+}
+
+void TMainForm::ApplyDefaultsToCanvas() {
+    const TPanelDefaults& defaults = FSettings.Defaults;
+    TCanvasState& state = BufferedScrollTable1->CanvasState();
+    state.BrushColor = defaults.BrushColor;
+    state.PenColor = defaults.PenColor;
+    state.PenWidth = defaults.PenWidth;
+    QFont font(defaults.FontName);
+    font.setPixelSize(std::max(1, defaults.FontSize));
+    font.setBold(defaults.FontStyle & fsBold);
+    font.setItalic(defaults.FontStyle & fsItalic);
+    font.setUnderline(defaults.FontStyle & fsUnderline);
+    BufferedScrollTable1->setFont(font);
 }
 
 TObjectTable* TMainForm::CanvasTable() const {

@@ -99,3 +99,19 @@ TEST_F(CanvasPaintTest, ExtentFollowsTheProjectSize) {
     Window->ResetProject();
     EXPECT_EQ(Canvas->WidthPixel(), 2100);
 }
+
+TEST_F(CanvasPaintTest, TheCanvasTakesThePenAndFontOfThePanelDefaults) {
+    Window.reset();
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("1.0/Options/PenColor"), 0x0000FF);
+        settings.setValue(QStringLiteral("1.0/Options/PenWidth"), 3);
+        settings.setValue(QStringLiteral("1.0/Options/FontSize"), 20);
+    }
+    TMainForm window(&Dialogs);
+    auto* canvas = window.findChild<TBufferedScrollTable*>(QStringLiteral("BufferedScrollTable1"));
+    EXPECT_EQ(canvas->CanvasState().PenColor, 0x0000FF);
+    EXPECT_EQ(canvas->CanvasState().PenWidth, 3);
+    EXPECT_EQ(canvas->font().pixelSize(), 20);
+    EXPECT_EQ(canvas->font().family(), QStringLiteral("Arial"));
+}
