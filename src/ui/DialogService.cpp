@@ -2,6 +2,7 @@
 
 #include "ui/InputExForm.h"
 #include "ui/MessageForm.h"
+#include "ui/ShapePickerForm.h"
 
 #include <QFileDialog>
 
@@ -35,4 +36,9 @@ bool TWidgetDialogService::ShowInputEx(QWidget* parent, const QString& caption,
                                        const QString& prompt, const QString& listPrompt, int& index,
                                        QString& text, const QStringList& items) {
     return ::ShowInputEx(parent, caption, prompt, listPrompt, index, text, items);
+}
+
+bool TWidgetDialogService::ShowShapePicker(QWidget* parent, int& index,
+                                           const std::vector<TPolyPointsEx>& polygons) {
+    return ::ShowShapePicker(parent, index, polygons);
 }

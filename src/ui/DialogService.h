@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/model/Types.h"
+
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
 class QWidget;
 
@@ -29,6 +32,11 @@ public:
     virtual bool ShowInputEx(QWidget* parent, const QString& caption, const QString& prompt,
                              const QString& listPrompt, int& index, QString& text,
                              const QStringList& items) = 0;
+    // The shape picker offering the catalogue, then one item per outline of polygons, with
+    // index preselected. True on "Ok" with index the selected position (-1 for none); false on
+    // cancel, index unchanged.
+    virtual bool ShowShapePicker(QWidget* parent, int& index,
+                                 const std::vector<TPolyPointsEx>& polygons) = 0;
 };
 
 // The real dialogs.
@@ -45,4 +53,6 @@ public:
     bool ShowInputEx(QWidget* parent, const QString& caption, const QString& prompt,
                      const QString& listPrompt, int& index, QString& text,
                      const QStringList& items) override;
+    bool ShowShapePicker(QWidget* parent, int& index,
+                         const std::vector<TPolyPointsEx>& polygons) override;
 };

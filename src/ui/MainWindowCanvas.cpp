@@ -26,7 +26,9 @@ QWidget* TMainForm::CreateCanvas() {
     BufferedScrollTable1->SetBorderStyle(TBufferedScrollTable::TBorderStyle::Single);
     BufferedScrollTable1->SetCtl3D(false);
     BufferedScrollTable1->SetColor(kSurroundColor);
-    BufferedScrollTable1->SetDialogs(std::make_unique<TObjectDialogService>(*FDialogs, this));
+    auto objectDialogs = std::make_unique<TObjectDialogService>(*FDialogs, this);
+    objectDialogs->SetProject(&FProject);
+    BufferedScrollTable1->SetDialogs(std::move(objectDialogs));
     QFont font(QStringLiteral("Segoe UI"));
     font.setPixelSize(64);
     BufferedScrollTable1->setFont(font);

@@ -10,7 +10,15 @@
 namespace {
 // The object class each creation tool makes, by type code; the selection tool makes none.
 constexpr std::array<int, TMainForm::ToolCount> kToolTypeCodes = {-1, 0, 2, 1, 3, 5, 4, 6};
+constexpr int kImageTool = 5;
 constexpr int kTextTool = 6;
+constexpr int kFormTool = 7;
+
+// Tools whose press opens a modal dialog: the release goes to the dialog, so the creation
+// gesture ends with the press.
+bool EndsOnPress(int tool) {
+    return tool == kImageTool || tool == kTextTool || tool == kFormTool;
+}
 
 bool IsPointListTool(int tool) {
     return tool >= 1 && tool <= 4;
@@ -137,7 +145,7 @@ void TMainForm::CreateMouseDown(TShiftState shift, QPoint at) {
         if (Flag) {
             FTypesObject = created.get();
             FProject.CurrentObjects().push_back(std::move(created));
-            if (tool == kTextTool)
+            if (EndsOnPress(tool))
                 CreateMouseUp(shift, at);
         }
     }
@@ -150,7 +158,7 @@ void TMainForm::CreateMouseMove(TShiftState shift, QPoint at) {
 }
 
 void TMainForm::CreateMouseUp(TShiftState shift, QPoint at) {
-    // The text tool ends its gesture on the press; the real release must not record it again.
+    // Dialog tools end their gesture on the press; the real release must not record it again.
     if (!CreateActive)
         return;
     CreateActive = false;

@@ -2,6 +2,9 @@
 
 #include "ui/DialogService.h"
 
+#include "core/model/Project.h"
+#include "core/objects/ShapeCatalogue.h"
+
 TObjectDialogService::TObjectDialogService(TDialogService& dialogs, QWidget* parent)
     : FDialogs(dialogs), FParent(parent) {}
 
@@ -9,4 +12,26 @@ bool TObjectDialogService::ShowInputEx(const QString& caption, const QString& pr
                                        const QString& listPrompt, int& index, QString& text,
                                        const QStringList& items) {
     return FDialogs.ShowInputEx(FParent, caption, prompt, listPrompt, index, text, items);
+}
+
+QString TObjectDialogService::ShowOpenImage(const QString& filter) {
+    return FDialogs.OpenFileName(FParent, filter);
+}
+
+void TObjectDialogService::ShowError(const QString& title, const QString& text) {
+    FDialogs.Error(FParent, title, text);
+}
+
+bool TObjectDialogService::ShowShapePicker(int& index, TPolyPointsEx& polygon) {
+    std::vector<TPolyPointsEx> polygons;
+    if (FProject && !FProject->Frames.empty())
+        polygons = PickerPolygons(*FProject->Frames.front());
+    int chosen = index;
+    if (!FDialogs.ShowShapePicker(FParent, chosen, polygons))
+        return false;
+    index = chosen;
+    const int offset = chosen - static_cast<int>(ShapeCatalogue().size());
+    if (offset >= 0 && offset < static_cast<int>(polygons.size()))
+        polygon = CopiedPolygonPoints(polygons[static_cast<std::size_t>(offset)]);
+    return true;
 }

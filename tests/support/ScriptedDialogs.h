@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <vector>
 
 // Answers the editor's modal questions from a script and remembers what was asked.
 class TScriptedDialogs : public TDialogService {
@@ -37,6 +38,15 @@ public:
                      const QStringList& items) override {
         return Inputs.Answer(caption, prompt, listPrompt, index, text, items);
     }
+    bool ShowShapePicker(QWidget*, int& index,
+                         const std::vector<TPolyPointsEx>& polygons) override {
+        ShapeOffers.push_back(polygons);
+        if (ShapeChoices.empty())
+            return false;
+        index = ShapeChoices.front();
+        ShapeChoices.pop_front();
+        return true;
+    }
 
     std::deque<QMessageBox::StandardButton> Answers;
     // Choice dialogs answer from here; none left is the right button (cancel).
@@ -45,6 +55,10 @@ public:
     QStringList Files;
     // Text inputs answer from here; none left is a cancel.
     TInputScript Inputs;
+    // Shape pickers answer from here; none left is a cancel. ShapeOffers holds the polygons
+    // each picker offered.
+    std::deque<int> ShapeChoices;
+    std::vector<std::vector<TPolyPointsEx>> ShapeOffers;
     QStringList Asked;
     QStringList Errors;
 

@@ -45,6 +45,14 @@ public:
     std::vector<TInputQuestion> Asked;
 };
 
+// One scripted answer to the shape picker: the position chosen and, for a polygon item, its
+// moved points; or a cancel.
+struct TShapeAnswer {
+    int Index = 0;
+    TPolyPointsEx Polygon;
+    bool Accepted = true;
+};
+
 // The objects' creation dialogs answered from scripts.
 class TScriptedObjectDialogs : public TObjectDialogs {
 public:
@@ -52,6 +60,32 @@ public:
                      int& index, QString& text, const QStringList& items) override {
         return Inputs.Answer(caption, prompt, listPrompt, index, text, items);
     }
+    bool ShowShapePicker(int& index, TPolyPointsEx& polygon) override {
+        ShapePresets.push_back(index);
+        if (Shapes.empty() || !Shapes.front().Accepted) {
+            if (!Shapes.empty())
+                Shapes.pop_front();
+            return false;
+        }
+        index = Shapes.front().Index;
+        polygon = Shapes.front().Polygon;
+        Shapes.pop_front();
+        return true;
+    }
+    QString ShowOpenImage(const QString& filter) override {
+        ImageFilters << filter;
+        return ImageFiles.isEmpty() ? QString() : ImageFiles.takeFirst();
+    }
+    void ShowError(const QString& title, const QString& text) override {
+        Errors << title + QStringLiteral(": ") + text;
+    }
 
     TInputScript Inputs;
+    // Shape pickers answer from here; none left is a cancel. ShapePresets holds each preset index.
+    std::deque<TShapeAnswer> Shapes;
+    std::vector<int> ShapePresets;
+    // Image choosers answer from here; an empty entry or an empty list is a cancel.
+    QStringList ImageFiles;
+    QStringList ImageFilters;
+    QStringList Errors;
 };

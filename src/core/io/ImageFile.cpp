@@ -1,9 +1,15 @@
 #include "core/io/ImageFile.h"
 
+#include "core/io/ImageLimits.h"
+
 #include <QFileInfo>
 #include <QImageReader>
 
 namespace {
+// Room for the largest allowed image at eight bytes a pixel (16-bit channels), so the pixel
+// limit, not the decoder's smaller default, decides.
+constexpr int DecodeLimitMegabytes = static_cast<int>(MaxImagePixels * 8 / (1024 * 1024)) + 1;
+
 QByteArray DecoderForExtension(const QString& fileName) {
     const QString extension = QFileInfo(fileName).suffix().toUpper();
     if (extension == QLatin1String("BMP"))
@@ -23,9 +29,16 @@ TImageLoadResult LoadImageFile(QImage& bitmap, const QString& fileName) {
     if (decoder.isEmpty())
         return {};
     QImageReader reader(fileName, decoder);
+    // The header's size is known before any pixel is decoded.
+    const QSize size = reader.size();
+    if (size.isValid() && !ImageSizeAllowed(size.width(), size.height()))
+        return {false, ImageTooLargeText(size.width(), size.height())};
+    reader.setAllocationLimit(DecodeLimitMegabytes);
     QImage image;
     if (!reader.read(&image))
         return {false, reader.errorString()};
+    if (!ImageSizeAllowed(image.width(), image.height()))
+        return {false, ImageTooLargeText(image.width(), image.height())};
     bitmap = std::move(image);
     return {};
 }

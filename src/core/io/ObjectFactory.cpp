@@ -2,6 +2,8 @@
 
 #include "core/objects/TypesBezierPolygon.h"
 #include "core/objects/TypesBezierPolyline.h"
+#include "core/objects/TypesBitmap.h"
+#include "core/objects/TypesForm.h"
 #include "core/objects/TypesPolygon.h"
 #include "core/objects/TypesPolyline.h"
 #include "core/objects/TypesText.h"
@@ -32,6 +34,8 @@ void RegisterObjectTypes(TObjectTypes& types) {
     types.Register(2, FullRecordType<TTypesBezierPolyline>());
     types.Register(3, FullRecordType<TTypesBezierPolygon>());
     types.Register(4, FullRecordType<TTypesText>());
+    types.Register(5, BitmapObjectType());
+    types.Register(6, FullRecordType<TTypesForm>());
 }
 
 const TObjectTypes& ObjectTypes() {

@@ -1,5 +1,7 @@
 #include "core/io/Stream.h"
 
+#include "core/io/ImageLimits.h"
+
 #include <QIODevice>
 #include <QtEndian>
 #include <cmath>
@@ -154,6 +156,8 @@ QImage TStream::ReadBitmap() {
         Damaged(QStringLiteral("Bildgröße %1 × %2").arg(width).arg(height));
     if (width == 0 || height == 0)
         return {};
+    if (!ImageSizeAllowed(width, height))
+        Fail(ImageTooLargeText(width, height));
     // Width times height times 3 may not fit 64 bits; divide instead.
     if (qint64{width} > Remaining() / 3 / height)
         Damaged(QStringLiteral("Bild reicht über das Ende hinaus"));
