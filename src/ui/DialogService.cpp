@@ -4,6 +4,7 @@
 #include "ui/MessageForm.h"
 #include "ui/ShapePickerForm.h"
 
+#include <QColorDialog>
 #include <QFileDialog>
 
 QMessageBox::StandardButton TWidgetDialogService::Question(QWidget* parent, const QString& title,
@@ -41,4 +42,16 @@ bool TWidgetDialogService::ShowInputEx(QWidget* parent, const QString& caption,
 bool TWidgetDialogService::ShowShapePicker(QWidget* parent, int& index,
                                            const std::vector<TPolyPointsEx>& polygons) {
     return ::ShowShapePicker(parent, index, polygons);
+}
+
+bool TWidgetDialogService::ChooseColor(QWidget* parent, TColor& color) {
+    // No colour means nothing to preset; the chooser starts on white then.
+    const TColor preset = color == clNone ? 0xFFFFFF : color;
+    const QColor chosen = QColorDialog::getColor(
+        QColor(preset & 0xFF, (preset >> 8) & 0xFF, (preset >> 16) & 0xFF), parent);
+    if (!chosen.isValid())
+        return false;
+    color = static_cast<TColor>(chosen.red()) | static_cast<TColor>(chosen.green()) << 8 |
+            static_cast<TColor>(chosen.blue()) << 16;
+    return true;
 }

@@ -37,6 +37,9 @@ public:
     // cancel, index unchanged.
     virtual bool ShowShapePicker(QWidget* parent, int& index,
                                  const std::vector<TPolyPointsEx>& polygons) = 0;
+    // The colour chooser preset with color. True on "Ok" with color the chosen colour; false on
+    // cancel, color unchanged.
+    virtual bool ChooseColor(QWidget* parent, TColor& color) = 0;
 };
 
 // The real dialogs.
@@ -55,4 +58,5 @@ public:
                      const QStringList& items) override;
     bool ShowShapePicker(QWidget* parent, int& index,
                          const std::vector<TPolyPointsEx>& polygons) override;
+    bool ChooseColor(QWidget* parent, TColor& color) override;
 };

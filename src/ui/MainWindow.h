@@ -8,20 +8,24 @@
 #include <QPointer>
 #include <QRect>
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
 class QAction;
 class QActionGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
 class QMouseEvent;
 class QPainter;
 class QScrollArea;
+class QSlider;
 class QToolButton;
 class TBufferedScrollTable;
 class TCollapsiblePanel;
+class TColorSwatch;
 class TDialogService;
 class TTimelineGrid;
 class QTimer;
@@ -70,6 +74,11 @@ private:
     QScrollArea* CreatePanelColumn();
     void CreateViewPanel(QWidget* content);
     void CreateAnimationPanel(QWidget* content);
+    void CreatePropertyPanels();
+    void CreateColorPanel(QWidget* content);
+    void CreateTransPanel(QWidget* content);
+    void CreateFontPanel(QWidget* content);
+    void CreateMaskPanel(QWidget* content);
     QWidget* CreateTimeline();
     void CreateStatusBar();
     void ConnectActions();
@@ -155,6 +164,22 @@ private:
     void PlayStep();
     void StepComboChange(int index);
 
+    // Property panels: a change goes to the selected object as one undoable step, or to the
+    // panel defaults when nothing is selected.
+    void SyncPropertyPanels();
+    void ApplyPanelChange(const std::function<void(TProps&)>& toObject,
+                          const std::function<void(TPanelDefaults&)>& toDefaults, bool toCanvas);
+    void ShapeMouseDown(TColorSwatch* swatch);
+    void CheckClick(QCheckBox* check);
+    void PenWidthTrackChange(int position);
+    void PenWidthTrackEndChange();
+    void TransTrackChange(int position);
+    void TransTrackEndChange();
+    void FontNameComboChange(const QString& text);
+    void FontSizeComboChange(const QString& text);
+    void FontStyleSpeedClick();
+    void MaskComboChange(int index);
+
     // Refresh helpers.
     void SetupTimeline();
     void FillFrameCombo();
@@ -231,6 +256,21 @@ private:
     QToolButton* LeftSpeed = nullptr;
     QToolButton* RightSpeed = nullptr;
     QComboBox* StepCombo = nullptr;
+    TColorSwatch* BrushShape = nullptr;
+    QCheckBox* BrushCheck = nullptr;
+    TColorSwatch* PenShape = nullptr;
+    QCheckBox* PenCheck = nullptr;
+    QSlider* PenWidthTrack = nullptr;
+    QLabel* PenWidthLabel = nullptr;
+    TColorSwatch* TransShape = nullptr;
+    QSlider* TransTrack = nullptr;
+    QLabel* TransLabel = nullptr;
+    QComboBox* FontNameCombo = nullptr;
+    QComboBox* FontSizeCombo = nullptr;
+    QToolButton* FontBoldSpeed = nullptr;
+    QToolButton* FontItalicSpeed = nullptr;
+    QToolButton* FontUnderlineSpeed = nullptr;
+    QComboBox* MaskCombo = nullptr;
     TTimelineGrid* DrawGrid1 = nullptr;
     std::array<QLabel*, 3> FStatusFields{};
 };

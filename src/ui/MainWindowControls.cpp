@@ -64,6 +64,7 @@ void TMainForm::UpdateControls() {
     DrawGrid1->SetPending(pending);
     for (int i = 1; i < ToolCount; ++i)
         FModeSpeeds[i]->setVisible(master);
+    SyncPropertyPanels();
     UpdateStatusFields(saveEnabled);
     DrawGrid1->viewport()->update();
 }

@@ -103,6 +103,7 @@ QScrollArea* TMainForm::CreatePanelColumn() {
     layout->addStretch();
     CreateViewPanel(FPanels[4]->Content());
     CreateAnimationPanel(FPanels[5]->Content());
+    CreatePropertyPanels();
     scroll->setWidget(inner);
     return scroll;
 }

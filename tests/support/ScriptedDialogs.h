@@ -47,6 +47,14 @@ public:
         ShapeChoices.pop_front();
         return true;
     }
+    bool ChooseColor(QWidget*, TColor& color) override {
+        ColorPresets.push_back(color);
+        if (Colors.empty())
+            return false;
+        color = Colors.front();
+        Colors.pop_front();
+        return true;
+    }
 
     std::deque<QMessageBox::StandardButton> Answers;
     // Choice dialogs answer from here; none left is the right button (cancel).
@@ -59,6 +67,10 @@ public:
     // each picker offered.
     std::deque<int> ShapeChoices;
     std::vector<std::vector<TPolyPointsEx>> ShapeOffers;
+    // Colour choosers answer from here; none left is a cancel. ColorPresets holds the colour
+    // each chooser was preset with.
+    std::deque<TColor> Colors;
+    std::vector<TColor> ColorPresets;
     QStringList Asked;
     QStringList Errors;
 
