@@ -1,11 +1,15 @@
 #include "ui/DialogService.h"
 
+#include "ui/GroupForm.h"
+#include "ui/InputDataForm.h"
 #include "ui/InputExForm.h"
+#include "ui/InputForm.h"
 #include "ui/MessageForm.h"
 #include "ui/ShapePickerForm.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
 
 QMessageBox::StandardButton TWidgetDialogService::Question(QWidget* parent, const QString& title,
                                                            const QString& text,
@@ -54,4 +58,34 @@ bool TWidgetDialogService::ChooseColor(QWidget* parent, TColor& color) {
     color = static_cast<TColor>(chosen.red()) | static_cast<TColor>(chosen.green()) << 8 |
             static_cast<TColor>(chosen.blue()) << 16;
     return true;
+}
+
+bool TWidgetDialogService::InputValue(QWidget* parent, const QString& caption, const QString& label,
+                                      QString& text) {
+    return ::InputValue(parent, caption, label, text);
+}
+
+bool TWidgetDialogService::InputValues(QWidget* parent, const QString& caption,
+                                       const QString& label1, const QString& label2, QString& text1,
+                                       QString& text2) {
+    return ::InputValues(parent, caption, label1, label2, text1, text2);
+}
+
+bool TWidgetDialogService::EditPoints(QWidget* parent, TPolyPointsEx& points, bool closed) {
+    return ::EditPoints(parent, points, closed);
+}
+
+bool TWidgetDialogService::InputText(QWidget* parent, const QString& caption, const QString& prompt,
+                                     QString& text) {
+    bool ok = false;
+    const QString typed =
+        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, text, &ok);
+    if (ok)
+        text = typed;
+    return ok;
+}
+
+bool TWidgetDialogService::ChooseGroup(QWidget* parent, const QStringList& lines,
+                                       std::vector<bool>& checked) {
+    return ::ChooseGroup(parent, lines, checked);
 }

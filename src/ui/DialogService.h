@@ -40,6 +40,22 @@ public:
     // The colour chooser preset with color. True on "Ok" with color the chosen colour; false on
     // cancel, color unchanged.
     virtual bool ChooseColor(QWidget* parent, TColor& color) = 0;
+    // One or two typed values preset with the texts. True on "Ok" with the texts taken from the
+    // dialog; false on cancel, texts unchanged.
+    virtual bool InputValue(QWidget* parent, const QString& caption, const QString& label,
+                            QString& text) = 0;
+    virtual bool InputValues(QWidget* parent, const QString& caption, const QString& label1,
+                             const QString& label2, QString& text1, QString& text2) = 0;
+    // The points of a point list in a grid (the repeated last point of a closed one hidden).
+    // True on "Ok" with the edited points written back; false on cancel, points unchanged.
+    virtual bool EditPoints(QWidget* parent, TPolyPointsEx& points, bool closed) = 0;
+    // A plain one-line text preset with text. True on "Ok" with text as typed.
+    virtual bool InputText(QWidget* parent, const QString& caption, const QString& prompt,
+                           QString& text) = 0;
+    // One check line per entry of lines, ticked as checked says. True on "Ok" with checked
+    // holding one entry per line; false on cancel, checked unchanged.
+    virtual bool ChooseGroup(QWidget* parent, const QStringList& lines,
+                             std::vector<bool>& checked) = 0;
 };
 
 // The real dialogs.
@@ -59,4 +75,13 @@ public:
     bool ShowShapePicker(QWidget* parent, int& index,
                          const std::vector<TPolyPointsEx>& polygons) override;
     bool ChooseColor(QWidget* parent, TColor& color) override;
+    bool InputValue(QWidget* parent, const QString& caption, const QString& label,
+                    QString& text) override;
+    bool InputValues(QWidget* parent, const QString& caption, const QString& label1,
+                     const QString& label2, QString& text1, QString& text2) override;
+    bool EditPoints(QWidget* parent, TPolyPointsEx& points, bool closed) override;
+    bool InputText(QWidget* parent, const QString& caption, const QString& prompt,
+                   QString& text) override;
+    bool ChooseGroup(QWidget* parent, const QStringList& lines,
+                     std::vector<bool>& checked) override;
 };

@@ -151,6 +151,19 @@ private:
     void ZoomComboChange(int index);
     void ObjectComboChange(int index);
 
+    // Commands on the selected object; a typed change is one undoable step.
+    void ToFrontAction1Execute();
+    void ToBackAction1Execute();
+    void MoveInOrder(int step);
+    void AngleAction1Execute();
+    void StretchAction1Execute();
+    void DataAction1Execute();
+    void EditCentre();
+    void EditPointList();
+    void RecordChange(const TTypesObject& before);
+    void NameSpeedClick();
+    void GroupSpeedClick();
+
     // Frames, timeline and playback.
     void FrameComboChange(bool askUser);
     void SwitchToFrame(int frame);

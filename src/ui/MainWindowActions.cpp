@@ -182,6 +182,11 @@ void TMainForm::ConnectActions() {
     connect(UndoAction1, &QAction::triggered, this, &TMainForm::UndoAction1Execute);
     connect(RedoAction1, &QAction::triggered, this, &TMainForm::RedoAction1Execute);
     connect(DeleteAction1, &QAction::triggered, this, &TMainForm::DeleteAction1Execute);
+    connect(ToFrontAction1, &QAction::triggered, this, &TMainForm::ToFrontAction1Execute);
+    connect(ToBackAction1, &QAction::triggered, this, &TMainForm::ToBackAction1Execute);
+    connect(AngleAction1, &QAction::triggered, this, &TMainForm::AngleAction1Execute);
+    connect(StretchAction1, &QAction::triggered, this, &TMainForm::StretchAction1Execute);
+    connect(DataAction1, &QAction::triggered, this, &TMainForm::DataAction1Execute);
     connect(FToolGroup, &QActionGroup::triggered, this, [this] {
         ApplyToolMode();
         UpdateControls();

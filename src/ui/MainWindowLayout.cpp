@@ -123,9 +123,11 @@ void TMainForm::CreateViewPanel(QWidget* content) {
     NameSpeed = new QToolButton(content);
     NameSpeed->setObjectName(QStringLiteral("NameSpeed"));
     NameSpeed->setText(QStringLiteral("Name"));
+    NameSpeed->setToolTip(QStringLiteral("Objektname eingeben"));
     GroupSpeed = new QToolButton(content);
     GroupSpeed->setObjectName(QStringLiteral("GroupSpeed"));
     GroupSpeed->setText(QStringLiteral("Gruppe"));
+    GroupSpeed->setToolTip(QStringLiteral("Gruppe wählen"));
     grid->addWidget(new QLabel(QStringLiteral("Vergrößerung:"), content), 0, 0);
     grid->addWidget(ZoomCombo, 0, 1);
     grid->addWidget(new QLabel(QStringLiteral("Frame:"), content), 1, 0);
@@ -137,6 +139,8 @@ void TMainForm::CreateViewPanel(QWidget* content) {
     connect(ObjectCombo, &QComboBox::activated, this, &TMainForm::ObjectComboChange);
     connect(FrameCombo, &QComboBox::activated, this, [this] { FrameComboChange(true); });
     connect(TakeSpeed, &QToolButton::clicked, this, &TMainForm::TakeSpeedClick);
+    connect(NameSpeed, &QToolButton::clicked, this, &TMainForm::NameSpeedClick);
+    connect(GroupSpeed, &QToolButton::clicked, this, &TMainForm::GroupSpeedClick);
     auto* buttons = new QHBoxLayout();
     buttons->addWidget(NameSpeed);
     buttons->addWidget(GroupSpeed);

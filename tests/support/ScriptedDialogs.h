@@ -2,6 +2,7 @@
 
 #include "support/ScriptedObjectDialogs.h"
 #include "ui/DialogService.h"
+#include "ui/InputDataForm.h"
 
 #include <QStringList>
 #include <deque>
@@ -55,6 +56,48 @@ public:
         Colors.pop_front();
         return true;
     }
+    bool InputValue(QWidget*, const QString& caption, const QString& label,
+                    QString& text) override {
+        QString unused;
+        return InputValues(nullptr, caption, label, QString(), text, unused);
+    }
+    bool InputValues(QWidget*, const QString& caption, const QString& label1, const QString& label2,
+                     QString& text1, QString& text2) override {
+        ValueAsked.push_back({caption, label1, label2, text1, text2});
+        if (ValueAnswers.empty())
+            return false;
+        const QStringList answer = ValueAnswers.front();
+        ValueAnswers.pop_front();
+        text1 = answer.value(0);
+        text2 = answer.value(1);
+        return true;
+    }
+    bool EditPoints(QWidget*, TPolyPointsEx& points, bool closed) override {
+        PointAsked.push_back(PointRows(points, closed));
+        if (PointAnswers.empty())
+            return false;
+        ApplyPointRows(points, closed, PointAnswers.front());
+        PointAnswers.pop_front();
+        return true;
+    }
+    bool InputText(QWidget*, const QString& caption, const QString& prompt,
+                   QString& text) override {
+        TextAsked << caption + QStringLiteral(": ") + prompt + QStringLiteral(" ") + text;
+        if (TextAnswers.isEmpty())
+            return false;
+        text = TextAnswers.takeFirst();
+        return true;
+    }
+    bool ChooseGroup(QWidget*, const QStringList& lines, std::vector<bool>& checked) override {
+        GroupAsked.push_back(lines);
+        GroupPresets.push_back(checked);
+        if (GroupAnswers.empty())
+            return false;
+        checked = GroupAnswers.front();
+        checked.resize(lines.size(), false);
+        GroupAnswers.pop_front();
+        return true;
+    }
 
     std::deque<QMessageBox::StandardButton> Answers;
     // Choice dialogs answer from here; none left is the right button (cancel).
@@ -71,6 +114,21 @@ public:
     // each chooser was preset with.
     std::deque<TColor> Colors;
     std::vector<TColor> ColorPresets;
+    // Value inputs answer from here (one text per field); none left is a cancel. ValueAsked holds
+    // caption, both labels and both preset texts of each.
+    std::deque<QStringList> ValueAnswers;
+    std::vector<QStringList> ValueAsked;
+    // Point grids answer with these rows; none left is a cancel. PointAsked holds the rows shown.
+    std::deque<std::vector<TPointRow>> PointAnswers;
+    std::vector<std::vector<TPointRow>> PointAsked;
+    // Plain text inputs answer from here; none left is a cancel.
+    QStringList TextAnswers;
+    QStringList TextAsked;
+    // Group choices answer with these ticks; none left is a cancel. GroupAsked holds the lines
+    // and GroupPresets the ticks each dialog was shown with.
+    std::deque<std::vector<bool>> GroupAnswers;
+    std::vector<QStringList> GroupAsked;
+    std::vector<std::vector<bool>> GroupPresets;
     QStringList Asked;
     QStringList Errors;
 

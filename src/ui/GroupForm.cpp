@@ -1,0 +1,73 @@
+#include "ui/GroupForm.h"
+
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSet>
+#include <algorithm>
+
+namespace {
+constexpr int kClientWidth = 249;
+constexpr int kClientHeight = 303;
+constexpr int kItemHeight = 13;
+
+QPushButton* NewButton(QDialog* dialog, const QString& caption, int x, const char* name) {
+    auto* button = new QPushButton(caption, dialog);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(x, kClientHeight - 33, 75, 25);
+    button->setAutoDefault(false);
+    return button;
+}
+} // namespace
+
+QStringList GroupListLines(const TObjectList& objects) {
+    QStringList lines;
+    QSet<QString> used;
+    for (const auto& object : objects) {
+        QString key;
+        for (int n = 1; key.isEmpty() || used.contains(key); ++n)
+            key = object->TypeName() + QString::number(n);
+        used.insert(key);
+        lines << (object->ObjName.isEmpty() ? key : key + QStringLiteral(" - ") + object->ObjName);
+    }
+    return lines;
+}
+
+TGroupForm::TGroupForm(const QStringList& lines, QWidget* parent)
+    : QDialog(parent), CheckListBox1(new QListWidget(this)),
+      OkButton(NewButton(this, QStringLiteral("Ok"), 84, "OkButton")),
+      CancelButton(NewButton(this, QStringLiteral("Abbruch"), 166, "CancelButton")) {
+    setWindowTitle(QStringLiteral("Gruppe wählen"));
+    setFixedSize(kClientWidth, kClientHeight);
+    CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
+    CheckListBox1->setGeometry(8, 8, kClientWidth - 16, kClientHeight - 49);
+    CheckListBox1->setUniformItemSizes(true);
+    for (const QString& line : lines) {
+        auto* item = new QListWidgetItem(line, CheckListBox1);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+        item->setCheckState(Qt::Unchecked);
+        item->setSizeHint({0, std::max(kItemHeight, fontMetrics().height())});
+    }
+    OkButton->setDefault(true);
+    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool TGroupForm::Execute(std::vector<bool>& checked) {
+    const int count = CheckListBox1->count();
+    for (int i = 0; i < count && i < static_cast<int>(checked.size()); ++i)
+        CheckListBox1->item(i)->setCheckState(checked[i] ? Qt::Checked : Qt::Unchecked);
+    if (const QScreen* display = screen())
+        move(display->availableGeometry().center() - rect().center());
+    if (exec() != QDialog::Accepted)
+        return false;
+    checked.assign(count, false);
+    for (int i = 0; i < count; ++i)
+        checked[i] = CheckListBox1->item(i)->checkState() == Qt::Checked;
+    return true;
+}
+
+bool ChooseGroup(QWidget* parent, const QStringList& lines, std::vector<bool>& checked) {
+    TGroupForm form(lines, parent);
+    return form.Execute(checked);
+}

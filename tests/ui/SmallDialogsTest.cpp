@@ -1,0 +1,125 @@
+#include "ui/GroupForm.h"
+#include "ui/InputDataForm.h"
+#include "ui/InputForm.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs answer on the dialog once it is shown modally.
+void WhenShown(const std::function<void(QDialog&)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        answer(*dialog);
+    });
+}
+
+template <typename T> T& Child(QDialog& dialog, const char* name) {
+    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return *child;
+}
+
+void Press(QDialog& dialog, const char* button) {
+    Child<QPushButton>(dialog, button).click();
+}
+
+} // namespace
+
+TEST(InputForm, OneValueHidesTheSecondFieldAndShrinks) {
+    QString text = QStringLiteral("0");
+    WhenShown([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Eingabe"));
+        EXPECT_EQ(Child<QLabel>(dialog, "Label1").text(), QStringLiteral("Winkel:"));
+        EXPECT_FALSE(Child<QLineEdit>(dialog, "Edit2").isVisible());
+        const int buttonTop = Child<QPushButton>(dialog, "OkButton").y();
+        EXPECT_EQ(buttonTop, Child<QLineEdit>(dialog, "Edit1").y() + 35 + 12);
+        EXPECT_EQ(dialog.size(), QSize(233, buttonTop + 30));
+        Child<QLineEdit>(dialog, "Edit1").setText(QStringLiteral("45"));
+        Press(dialog, "OkButton");
+    });
+    EXPECT_TRUE(InputValue(nullptr, QStringLiteral("Eingabe"), QStringLiteral("Winkel:"), text));
+    EXPECT_EQ(text, QStringLiteral("45"));
+}
+
+TEST(InputForm, CancelLeavesBothTextsAlone) {
+    QString x = QStringLiteral("1");
+    QString y = QStringLiteral("2");
+    WhenShown([](QDialog& dialog) {
+        EXPECT_EQ(dialog.size(), QSize(233, 154));
+        EXPECT_TRUE(Child<QLineEdit>(dialog, "Edit2").isVisible());
+        EXPECT_EQ(Child<QLineEdit>(dialog, "Edit2").text(), QStringLiteral("2"));
+        Child<QLineEdit>(dialog, "Edit1").setText(QStringLiteral("9"));
+        Press(dialog, "CancelButton");
+    });
+    EXPECT_FALSE(InputValues(nullptr, QStringLiteral("Eingabe"), QStringLiteral("X:"),
+                             QStringLiteral("Y:"), x, y));
+    EXPECT_EQ(x + y, QStringLiteral("12"));
+}
+
+TEST(InputDataForm, GridShowsNumberedRowsAndOkWritesThemBack) {
+    TPolyPointsEx points = {{1.5L, 2}, {3, 4}, {1.5L, 2}};
+    WhenShown([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Daten bearbeiten"));
+        auto& grid = Child<QTableWidget>(dialog, "StringGrid1");
+        ASSERT_EQ(grid.rowCount(), 2);
+        EXPECT_EQ(grid.horizontalHeaderItem(1)->text(), QStringLiteral("Punkt X"));
+        EXPECT_EQ(grid.item(1, 0)->text(), QStringLiteral("2"));
+        EXPECT_EQ(grid.item(0, 1)->text(), QStringLiteral("1,5"));
+        EXPECT_EQ(grid.columnWidth(0), 35);
+        grid.item(0, 2)->setText(QStringLiteral("7,25"));
+        Press(dialog, "OkButton");
+    });
+    ASSERT_TRUE(EditPoints(nullptr, points, true));
+    EXPECT_EQ(points[0].Y, 7.25L);
+    EXPECT_EQ(points[2].Y, 7.25L);
+}
+
+TEST(InputDataForm, CancelKeepsThePoints) {
+    TPolyPointsEx points = {{1, 2}, {3, 4}};
+    WhenShown([](QDialog& dialog) {
+        Child<QTableWidget>(dialog, "StringGrid1").item(0, 1)->setText(QStringLiteral("9"));
+        Press(dialog, "CancelButton");
+    });
+    EXPECT_FALSE(EditPoints(nullptr, points, false));
+    EXPECT_EQ(points[0].X, 1);
+}
+
+TEST(InputDataForm, AClosedListWithoutPointsShowsNoRows) {
+    TPolyPointsEx none;
+    EXPECT_TRUE(PointRows(none, true).empty());
+    ApplyPointRows(none, true, {{QStringLiteral("1"), QStringLiteral("2")}});
+    EXPECT_TRUE(none.empty());
+}
+
+TEST(GroupForm, OkReturnsTheTicksAndCancelKeepsThem) {
+    std::vector<bool> checked = {false, true};
+    const QStringList lines = {QStringLiteral("Polygon1"), QStringLiteral("Text1")};
+    WhenShown([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Gruppe wählen"));
+        auto& list = Child<QListWidget>(dialog, "CheckListBox1");
+        ASSERT_EQ(list.count(), 2);
+        EXPECT_EQ(list.item(1)->checkState(), Qt::Checked);
+        list.item(0)->setCheckState(Qt::Checked);
+        list.item(1)->setCheckState(Qt::Unchecked);
+        Press(dialog, "OkButton");
+    });
+    ASSERT_TRUE(ChooseGroup(nullptr, lines, checked));
+    EXPECT_EQ(checked, std::vector<bool>({true, false}));
+    WhenShown([](QDialog& dialog) {
+        Child<QListWidget>(dialog, "CheckListBox1").item(1)->setCheckState(Qt::Checked);
+        Press(dialog, "CancelButton");
+    });
+    EXPECT_FALSE(ChooseGroup(nullptr, lines, checked));
+    EXPECT_EQ(checked, std::vector<bool>({true, false}));
+}
