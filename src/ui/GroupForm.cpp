@@ -3,7 +3,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -19,19 +18,6 @@ QPushButton* NewButton(QDialog* dialog, const QString& caption, int x, const cha
     return button;
 }
 } // namespace
-
-QStringList GroupListLines(const TObjectList& objects) {
-    QStringList lines;
-    QSet<QString> used;
-    for (const auto& object : objects) {
-        QString key;
-        for (int n = 1; key.isEmpty() || used.contains(key); ++n)
-            key = object->TypeName() + QString::number(n);
-        used.insert(key);
-        lines << (object->ObjName.isEmpty() ? key : key + QStringLiteral(" - ") + object->ObjName);
-    }
-    return lines;
-}
 
 TGroupForm::TGroupForm(const QStringList& lines, QWidget* parent)
     : QDialog(parent), CheckListBox1(new QListWidget(this)),

@@ -9,10 +9,6 @@
 class QListWidget;
 class QPushButton;
 
-// One line per object in list order: the kind word numbered per kind, then " - " and the name
-// when the object has one.
-QStringList GroupListLines(const TObjectList& objects);
-
 // A fixed dialog "Gruppe wählen" with one check line per object of the frame.
 class TGroupForm : public QDialog {
     Q_OBJECT

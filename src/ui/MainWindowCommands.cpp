@@ -1,5 +1,6 @@
 #include "core/edit/Undo.h"
 #include "core/model/NumberText.h"
+#include "core/model/ObjectNames.h"
 #include "core/objects/TypesBezierPolygon.h"
 #include "core/objects/TypesPolygon.h"
 #include "ui/BufferedScrollTable.h"
@@ -146,7 +147,7 @@ void TMainForm::GroupSpeedClick() {
     std::vector<bool> checked(objects.size(), false);
     for (int index : MultiSelection)
         checked[index] = true;
-    if (!FDialogs->ChooseGroup(this, GroupListLines(objects), checked))
+    if (!FDialogs->ChooseGroup(this, ObjectListNames(objects), checked))
         return;
     MultiSelection.clear();
     TRect bounds;

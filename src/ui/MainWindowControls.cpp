@@ -1,4 +1,5 @@
 #include "core/edit/ClipBoard.h"
+#include "core/model/ObjectNames.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/MainWindow.h"
 #include "ui/TimelineGrid.h"
@@ -10,7 +11,6 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMimeData>
-#include <QSet>
 #include <QToolButton>
 
 namespace {
@@ -97,19 +97,6 @@ void TMainForm::FillFrameCombo() {
 void TMainForm::FillObjectCombo() {
     const QSignalBlocker blocker(ObjectCombo);
     ObjectCombo->clear();
-    QSet<QString> used;
-    int selectedIndex = -1;
-    const TObjectList& objects = FProject.CurrentObjects();
-    for (std::size_t i = 0; i < objects.size(); ++i) {
-        const TTypesObject& object = *objects[i];
-        QString key;
-        for (int n = 1; key.isEmpty() || used.contains(key); ++n)
-            key = object.TypeName() + QString::number(n);
-        used.insert(key);
-        ObjectCombo->addItem(
-            object.ObjName.isEmpty() ? key : key + QStringLiteral(" - ") + object.ObjName);
-        if (&object == FTypesObject)
-            selectedIndex = static_cast<int>(i);
-    }
-    ObjectCombo->setCurrentIndex(selectedIndex);
+    ObjectCombo->addItems(ObjectListNames(FProject.CurrentObjects()));
+    ObjectCombo->setCurrentIndex(IndexOfObject(FTypesObject));
 }

@@ -1,5 +1,6 @@
 #include "CanvasFixture.h"
 
+#include "core/model/ObjectNames.h"
 #include "core/objects/TypesForm.h"
 #include "core/objects/TypesPolygon.h"
 #include "core/objects/TypesPolyline.h"
@@ -220,7 +221,7 @@ TEST(GroupList, NumbersEachKindAndAppendsNames) {
     objects.push_back(std::make_unique<TTypesPolygon>(1));
     objects[1]->ObjName = QStringLiteral("Dach");
     objects[2]->ObjName = QStringLiteral("Titel");
-    EXPECT_EQ(GroupListLines(objects),
+    EXPECT_EQ(ObjectListNames(objects),
               QStringList({QStringLiteral("Polygon1"), QStringLiteral("Polygon2 - Dach"),
                            QStringLiteral("Text1 - Titel"), QStringLiteral("Polygon3")}));
 }
