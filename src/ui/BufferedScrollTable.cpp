@@ -1,5 +1,7 @@
 #include "ui/BufferedScrollTable.h"
 
+#include "core/render/Primitives.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -17,10 +19,6 @@ constexpr int InitialSize = 105;
 // Bar passes after which a client size whose bars keep switching each other keeps both.
 constexpr int MaxBarPasses = 4;
 constexpr int CursorSize = 32;
-
-QColor ToQColor(TColor color) {
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
 
 TColor ToTColor(const QColor& color) {
     return color.red() | (color.green() << 8) | (color.blue() << 16);
@@ -200,8 +198,8 @@ void TBufferedScrollTable::paintEvent(QPaintEvent*) {
     FCanvasState.Font = font();
     FCanvasState.BrushColor = FColor;
     painter.setFont(FCanvasState.Font);
-    painter.setBrush(ToQColor(FCanvasState.BrushColor));
-    painter.setPen(QPen(ToQColor(FCanvasState.PenColor), FCanvasState.PenWidth));
+    painter.setBrush(ColorToQColor(FCanvasState.BrushColor));
+    painter.setPen(QPen(ColorToQColor(FCanvasState.PenColor), FCanvasState.PenWidth));
     FPainter = &painter;
     emit OnPaint();
     FPainter = nullptr;

@@ -1,5 +1,7 @@
 #include "ui/DialogService.h"
 
+#include "core/render/Primitives.h"
+
 #include "ui/GroupForm.h"
 #include "ui/InputDataForm.h"
 #include "ui/InputExForm.h"
@@ -51,8 +53,7 @@ bool TWidgetDialogService::ShowShapePicker(QWidget* parent, int& index,
 bool TWidgetDialogService::ChooseColor(QWidget* parent, TColor& color) {
     // No colour means nothing to preset; the chooser starts on white then.
     const TColor preset = color == clNone ? 0xFFFFFF : color;
-    const QColor chosen = QColorDialog::getColor(
-        QColor(preset & 0xFF, (preset >> 8) & 0xFF, (preset >> 16) & 0xFF), parent);
+    const QColor chosen = QColorDialog::getColor(ColorToQColor(preset), parent);
     if (!chosen.isValid())
         return false;
     color = static_cast<TColor>(chosen.red()) | static_cast<TColor>(chosen.green()) << 8 |

@@ -1,4 +1,5 @@
 #include "ui/GroupForm.h"
+#include "ui/DialogButton.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -10,19 +11,13 @@ constexpr int kClientWidth = 249;
 constexpr int kClientHeight = 303;
 constexpr int kItemHeight = 13;
 
-QPushButton* NewButton(QDialog* dialog, const QString& caption, int x, const char* name) {
-    auto* button = new QPushButton(caption, dialog);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(x, kClientHeight - 33, 75, 25);
-    button->setAutoDefault(false);
-    return button;
-}
 } // namespace
 
 TGroupForm::TGroupForm(const QStringList& lines, QWidget* parent)
     : QDialog(parent), CheckListBox1(new QListWidget(this)),
-      OkButton(NewButton(this, QStringLiteral("Ok"), 84, "OkButton")),
-      CancelButton(NewButton(this, QStringLiteral("Abbruch"), 166, "CancelButton")) {
+      OkButton(NewDialogButton(this, QStringLiteral("Ok"), 84, kClientHeight - 33, "OkButton")),
+      CancelButton(NewDialogButton(this, QStringLiteral("Abbruch"), 166, kClientHeight - 33,
+                                   "CancelButton")) {
     setWindowTitle(QStringLiteral("Gruppe wählen"));
     setFixedSize(kClientWidth, kClientHeight);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));

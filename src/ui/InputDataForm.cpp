@@ -1,4 +1,5 @@
 #include "ui/InputDataForm.h"
+#include "ui/DialogButton.h"
 
 #include "core/model/NumberText.h"
 
@@ -13,14 +14,6 @@ constexpr int kClientWidth = 249;
 constexpr int kClientHeight = 303;
 constexpr int kRowHeight = 17;
 constexpr int kNumberColumnWidth = 35;
-
-QPushButton* NewButton(QDialog* dialog, const QString& caption, int x, const char* name) {
-    auto* button = new QPushButton(caption, dialog);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(x, kClientHeight - 33, 75, 25);
-    button->setAutoDefault(false);
-    return button;
-}
 
 int ShownCount(const TPolyPointsEx& points, bool closed) {
     const int count = static_cast<int>(points.size());
@@ -47,8 +40,9 @@ void ApplyPointRows(TPolyPointsEx& points, bool closed, const std::vector<TPoint
 
 TInputDataForm::TInputDataForm(QWidget* parent)
     : QDialog(parent), StringGrid1(new QTableWidget(this)),
-      OkButton(NewButton(this, QStringLiteral("Ok"), 84, "OkButton")),
-      CancelButton(NewButton(this, QStringLiteral("Abbruch"), 166, "CancelButton")) {
+      OkButton(NewDialogButton(this, QStringLiteral("Ok"), 84, kClientHeight - 33, "OkButton")),
+      CancelButton(NewDialogButton(this, QStringLiteral("Abbruch"), 166, kClientHeight - 33,
+                                   "CancelButton")) {
     setWindowTitle(QStringLiteral("Daten bearbeiten"));
     setFixedSize(kClientWidth, kClientHeight);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));

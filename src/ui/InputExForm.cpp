@@ -1,4 +1,5 @@
 #include "ui/InputExForm.h"
+#include "ui/DialogButton.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -13,20 +14,13 @@ constexpr int kClientHeight = 154;
 constexpr int kMargin = 8;
 constexpr int kFieldWidth = kClientWidth - 2 * kMargin;
 
-QPushButton* NewButton(QDialog* dialog, const QString& caption, int x, const char* name) {
-    auto* button = new QPushButton(caption, dialog);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(x, 120, 75, 25);
-    button->setAutoDefault(false);
-    return button;
-}
 } // namespace
 
 TInputExForm::TInputExForm(QWidget* parent)
     : QDialog(parent), FPrompt(new QLabel(this)), FEdit(new QLineEdit(this)),
       FListPrompt(new QLabel(this)), FList(new QComboBox(this)),
-      FOk(NewButton(this, QStringLiteral("Ok"), 68, "InputOk")),
-      FCancel(NewButton(this, QStringLiteral("Abbruch"), 150, "InputCancel")) {
+      FOk(NewDialogButton(this, QStringLiteral("Ok"), 68, 120, "InputOk")),
+      FCancel(NewDialogButton(this, QStringLiteral("Abbruch"), 150, 120, "InputCancel")) {
     setFixedSize(kClientWidth, kClientHeight);
     FPrompt->setGeometry(kMargin, 6, kFieldWidth, 16);
     FEdit->setObjectName(QStringLiteral("InputEdit"));

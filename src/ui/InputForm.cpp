@@ -1,4 +1,5 @@
 #include "ui/InputForm.h"
+#include "ui/DialogButton.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -13,14 +14,6 @@ constexpr int kMargin = 8;
 constexpr int kFieldWidth = kClientWidth - 2 * kMargin;
 constexpr int kButtonTop = 120;
 
-QPushButton* NewButton(QDialog* dialog, const QString& caption, int x, const char* name) {
-    auto* button = new QPushButton(caption, dialog);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(x, kButtonTop, 75, 25);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QLineEdit* NewEdit(QDialog* dialog, int top, const char* name) {
     auto* edit = new QLineEdit(dialog);
     edit->setObjectName(QString::fromLatin1(name));
@@ -32,8 +25,9 @@ QLineEdit* NewEdit(QDialog* dialog, int top, const char* name) {
 TInputForm::TInputForm(QWidget* parent)
     : QDialog(parent), Label1(new QLabel(this)), Edit1(NewEdit(this, 22, "Edit1")),
       Label2(new QLabel(this)), Edit2(NewEdit(this, 68, "Edit2")), Bevel1(new QFrame(this)),
-      OkButton(NewButton(this, QStringLiteral("Ok"), 68, "OkButton")),
-      CancelButton(NewButton(this, QStringLiteral("Abbruch"), 150, "CancelButton")) {
+      OkButton(NewDialogButton(this, QStringLiteral("Ok"), 68, kButtonTop, "OkButton")),
+      CancelButton(
+          NewDialogButton(this, QStringLiteral("Abbruch"), 150, kButtonTop, "CancelButton")) {
     setFixedSize(kClientWidth, kClientHeight);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(kMargin, 6, kFieldWidth, 16);

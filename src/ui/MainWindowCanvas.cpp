@@ -15,9 +15,6 @@ namespace {
 constexpr TColor kSurroundColor = 5263440;
 constexpr TColor kPathColor = 0xFFFF;
 
-QColor ToQColor(TColor color) {
-    return QColor::fromRgba(ColorToARGB(color, 255));
-}
 } // namespace
 
 QWidget* TMainForm::CreateCanvas() {
@@ -88,8 +85,8 @@ QRect TMainForm::ProjectArea() const {
 }
 
 void TMainForm::PaintBackground(QPainter& painter, const QRect& area) {
-    painter.fillRect(painter.viewport(), ToQColor(kSurroundColor));
-    painter.fillRect(area, ToQColor(FProject.BackgroundColor));
+    painter.fillRect(painter.viewport(), ColorToQColor(kSurroundColor));
+    painter.fillRect(area, ColorToQColor(FProject.BackgroundColor));
     if (FProject.BackgroundType == 1 && FProject.BackgroundBitmap)
         painter.drawImage(area, *FProject.BackgroundBitmap);
 }
@@ -99,13 +96,13 @@ void TMainForm::PaintSelectionFrames(QPainter& painter, const QRect& area) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     if (MultiSelectionActive()) {
         const TRect& r = MultiSelectionRect;
-        painter.setPen(QPen(ToQColor(0x8000), 5));
+        painter.setPen(QPen(ColorToQColor(0x8000), 5));
         painter.drawRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1)));
     }
     if (DragActive) {
         // The band and the moved frame are drawn in client pixels.
         const TRect r = Normalized(DragRect);
-        painter.setPen(QPen(ToQColor(0xFF0000), 1, Qt::DotLine));
+        painter.setPen(QPen(ColorToQColor(0xFF0000), 1, Qt::DotLine));
         painter.drawRect(QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1))
                              .translated(-area.topLeft()));
     }
@@ -115,7 +112,7 @@ void TMainForm::PaintMotionPath(QPainter& painter) {
     if (!FProject.ShowPaths || !FTypesObject)
         return;
     painter.setRenderHint(QPainter::Antialiasing, false);
-    const QColor colour = ToQColor(kPathColor);
+    const QColor colour = ColorToQColor(kPathColor);
     for (const TPoint& anchor : MotionPath(FProject.Frames, FProject.Splines, *FTypesObject)) {
         const int x = RoundHalfEven(anchor.X * FProject.Zoom);
         const int y = RoundHalfEven(anchor.Y * FProject.Zoom);

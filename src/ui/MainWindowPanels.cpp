@@ -1,4 +1,5 @@
 #include "core/edit/Undo.h"
+#include "core/render/Primitives.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/CollapsiblePanel.h"
 #include "ui/DialogService.h"
@@ -52,8 +53,7 @@ protected:
             painter.drawLine(inner.topLeft(), inner.bottomRight());
             painter.drawLine(inner.topRight(), inner.bottomLeft());
         } else {
-            painter.fillRect(inner,
-                             QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF));
+            painter.fillRect(inner, ColorToQColor(color));
         }
         QFrame::paintEvent(event);
     }

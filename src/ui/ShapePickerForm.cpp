@@ -1,4 +1,5 @@
 #include "ui/ShapePickerForm.h"
+#include "ui/DialogButton.h"
 
 #include "core/objects/Geometry.h"
 #include "core/objects/ShapeCatalogue.h"
@@ -60,14 +61,6 @@ public:
     }
 };
 
-QPushButton* NewButton(QDialog* dialog, const QString& caption, int x, const char* name) {
-    auto* button = new QPushButton(caption, dialog);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(x, 270, 75, 25);
-    button->setAutoDefault(false);
-    return button;
-}
-
 QPolygonF ScaledOutline(const TPolyPointsEx& points) {
     QPolygonF outline;
     for (const TPointEx& point : points)
@@ -79,8 +72,8 @@ QPolygonF ScaledOutline(const TPolyPointsEx& points) {
 
 TInputFormForm::TInputFormForm(const std::vector<TPolyPointsEx>& polygons, QWidget* parent)
     : QDialog(parent), FList(new QListWidget(this)),
-      FOk(NewButton(this, QStringLiteral("Ok"), 87, "ShapeOk")),
-      FCancel(NewButton(this, QStringLiteral("Abbruch"), 166, "ShapeCancel")) {
+      FOk(NewDialogButton(this, QStringLiteral("Ok"), 87, 270, "ShapeOk")),
+      FCancel(NewDialogButton(this, QStringLiteral("Abbruch"), 166, 270, "ShapeCancel")) {
     setWindowTitle(QStringLiteral("Formauswahl"));
     setFixedSize(kClientWidth, kClientHeight);
     FList->setObjectName(QStringLiteral("ShapeList"));

@@ -54,7 +54,7 @@ bool PrepareBitmap(const TProject& project, QImage& bitmap) {
 }
 
 void PaintBackground(const TProject& project, QPainter& painter, const QRect& whole) {
-    painter.fillRect(whole, QColor::fromRgba(ColorToARGB(project.BackgroundColor, 255)));
+    painter.fillRect(whole, ColorToQColor(project.BackgroundColor));
     if (project.BackgroundType == 1 && project.BackgroundBitmap)
         painter.drawImage(whole, *project.BackgroundBitmap);
 }

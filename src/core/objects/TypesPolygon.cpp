@@ -23,7 +23,7 @@ void DrawMaskOutline(QPainter& canvas, const TPolyPoints& screen, TColor color) 
         outline.append(QPoint(point.X, point.Y));
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
-    QPen pen{QColor::fromRgba(ColorToARGB(color, 255))};
+    QPen pen{ColorToQColor(color)};
     pen.setWidth(MaskPenWidth);
     pen.setStyle(Qt::SolidLine);
     canvas.setPen(pen);

@@ -66,6 +66,10 @@ std::uint32_t ColorToARGB(TColor color, std::uint8_t alpha) {
     return (static_cast<std::uint32_t>(alpha) << 24) | rgb;
 }
 
+QColor ColorToQColor(TColor color, std::uint8_t alpha) {
+    return QColor::fromRgba(ColorToARGB(color, alpha));
+}
+
 std::uint8_t TransToAlpha(Extended trans) {
     // Opacities outside 0..100 (from foreign files) are held to the byte's range.
     const int alpha = RoundHalfEven(trans * 255 / 100);

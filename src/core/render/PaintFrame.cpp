@@ -13,7 +13,7 @@ void CentreFrame(QPainter& painter, Extended cx, Extended cy, Extended angle) {
 }
 
 QColor PropColor(TColor color, std::uint8_t alpha) {
-    return QColor::fromRgba(ColorToARGB(color, alpha));
+    return ColorToQColor(color, alpha);
 }
 
 QPen PropPen(const TProps& props, std::uint8_t alpha, Extended zoom, Qt::PenJoinStyle join) {

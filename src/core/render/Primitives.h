@@ -2,6 +2,7 @@
 
 #include "core/model/Types.h"
 
+#include <QColor>
 #include <QString>
 #include <cstdint>
 
@@ -16,6 +17,9 @@ class QPainter;
 
 // Colour value (system colours resolved) and alpha as 0xAARRGGBB.
 std::uint32_t ColorToARGB(TColor color, std::uint8_t alpha);
+
+// The same as a Qt colour.
+QColor ColorToQColor(TColor color, std::uint8_t alpha = 255);
 
 // Alpha byte of an opacity in percent (0 invisible, 100 opaque), halves to even.
 std::uint8_t TransToAlpha(Extended trans);
