@@ -85,6 +85,11 @@ void ReadContent(TStream& stream, TProject& loaded, const TObjectContext& contex
             loaded.BackgroundBitmap = std::move(image);
     }
     loaded.FramesPerSec = stream.ReadInteger();
+    // Playback waits 1000 / FramesPerSec milliseconds per frame.
+    if (loaded.FramesPerSec < 1)
+        throw TStreamError(QStringLiteral("Die Bildrate %1 Frames/Sek. ist ungültig.")
+                               .arg(loaded.FramesPerSec)
+                               .toStdString());
     loaded.ShowPaths = stream.ReadBoolean();
     loaded.Splines = stream.ReadBoolean();
     const std::int32_t playStart = stream.ReadInteger();

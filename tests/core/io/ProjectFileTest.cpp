@@ -407,6 +407,22 @@ TEST(ProjectFile, DamagedCountsAndSizesAreErrors) {
     }
 }
 
+TEST(ProjectFile, FrameRateBelowOneIsAnError) {
+    TProject plain;
+    const QByteArray valid = Serialized(plain);
+    // Without a background image the frame rate is at offset 25.
+    ASSERT_EQ(valid.mid(25, 4).toHex(), "0f000000");
+    TUntouched untouched;
+    for (const char* rate : {"00000000", "ffffffff", "00000080"}) {
+        const QByteArray damaged = QByteArray(valid).replace(25, 4, QByteArray::fromHex(rate));
+        EXPECT_THROW(Deserialize(damaged, untouched.Project), TStreamError) << rate;
+        untouched.ExpectUnchanged();
+    }
+    const QByteArray slowest = QByteArray(valid).replace(25, 4, QByteArray::fromHex("01000000"));
+    ASSERT_EQ(Deserialize(slowest, untouched.Project), TLoadResult::Loaded);
+    EXPECT_EQ(untouched.Project.FramesPerSec, 1);
+}
+
 TEST(ProjectFile, FailedSaveKeepsTheOldFile) {
     const QString folder = ScratchFile(QStringLiteral("speichern"));
     ASSERT_TRUE(QDir().mkpath(folder));
