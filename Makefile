@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = qt6-base-dev libgif-dev libjpeg-dev libavformat-dev libavcodec-dev libswscale-dev \
            libavutil-dev libgtest-dev libbenchmark-dev cmake g++ make pkg-config \
-           fonts-liberation fonts-dejavu-core ccache
+           fonts-liberation fonts-dejavu-core qt6-translations-l10n ccache
 
 .PHONY: run test build configure deps sanitize bench format clean
 

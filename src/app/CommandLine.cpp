@@ -2,6 +2,7 @@
 
 #include "app/HeadlessCommands.h"
 #include "ui/MainWindow.h"
+#include "ui/QtTranslations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -49,14 +50,16 @@ std::optional<TCommandLine> Interpret(const TParser& p, QString& error) {
     const QCommandLineParser& parser = p.Parser;
     TCommandLine line;
     const QStringList positional = parser.positionalArguments();
-    if (positional.size() > 1) {
+    const bool exporting = parser.isSet(p.Export);
+    const bool dumping = parser.isSet(p.Dump);
+    // The editor opens the first file named, as a desktop launcher may pass several; a headless
+    // command works on exactly one.
+    if (positional.size() > 1 && (exporting || dumping)) {
         error = QStringLiteral("only one project file may be given");
         return std::nullopt;
     }
     if (!positional.isEmpty())
         line.Project = positional.first();
-    const bool exporting = parser.isSet(p.Export);
-    const bool dumping = parser.isSet(p.Dump);
     if (exporting && dumping) {
         error = QStringLiteral("--export and --dump cannot be combined");
         return std::nullopt;
@@ -96,6 +99,9 @@ std::optional<TCommandLine> Interpret(const TParser& p, QString& error) {
 }
 
 int RunEditor(const TCommandLine& line) {
+    const std::unique_ptr<QTranslator> qtTexts = GermanQtTranslator();
+    if (qtTexts)
+        QCoreApplication::installTranslator(qtTexts.get());
     TMainForm window;
     window.SetStartProject(line.Project);
     window.show();

@@ -14,12 +14,15 @@ std::optional<TCommandLine> Parse(QStringList arguments, QString& error) {
 
 } // namespace
 
-TEST(CommandLine, AProjectAloneOpensTheEditor) {
+TEST(CommandLine, TheEditorOpensTheFirstProjectNamed) {
     QString error;
     const auto line = Parse({QStringLiteral("film.kvp")}, error);
     ASSERT_TRUE(line);
     EXPECT_EQ(line->Mode, TCommandLine::TMode::Editor);
     EXPECT_EQ(line->Project, QStringLiteral("film.kvp"));
+    const auto two = Parse({QStringLiteral("a.kvp"), QStringLiteral("b.kvp")}, error);
+    ASSERT_TRUE(two);
+    EXPECT_EQ(two->Project, QStringLiteral("a.kvp"));
     const auto empty = Parse({}, error);
     ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->Project.isEmpty());
@@ -55,7 +58,7 @@ TEST(CommandLine, RejectsMixedOrIncompleteOptions) {
         {"--dump"},
         {"--export", "a.bmp"},
         {"--dump", "--frame", "two", "p.kvp"},
-        {"a.kvp", "b.kvp"},
+        {"--dump", "a.kvp", "b.kvp"},
         {"--unknown", "p.kvp"},
     };
     for (const QStringList& arguments : wrong) {
