@@ -7,7 +7,7 @@ namespace {
 constexpr int kCaptionHeight = 19;
 }
 
-TCollapsiblePanel::TCollapsiblePanel(const QString& caption, int contentHeight, QWidget* parent)
+TCollapsiblePanel::TCollapsiblePanel(const QString& caption, QWidget* parent)
     : QWidget(parent), FCaption(new QToolButton(this)), FContent(new QWidget(this)) {
     FCaption->setText(caption);
     FCaption->setFixedHeight(kCaptionHeight);
@@ -16,7 +16,9 @@ TCollapsiblePanel::TCollapsiblePanel(const QString& caption, int contentHeight, 
     FCaption->setStyleSheet(QStringLiteral(
         "QToolButton { background: #505050; color: white; border: none; text-align: left; "
         "padding-left: 4px; }"));
-    FContent->setFixedHeight(contentHeight);
+    // The content is as high as its controls need in this toolkit's metrics, so all panels
+    // fit the column at the window's default size.
+    FContent->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

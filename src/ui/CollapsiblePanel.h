@@ -8,7 +8,7 @@ class QToolButton;
 class TCollapsiblePanel : public QWidget {
     Q_OBJECT
 public:
-    TCollapsiblePanel(const QString& caption, int contentHeight, QWidget* parent = nullptr);
+    explicit TCollapsiblePanel(const QString& caption, QWidget* parent = nullptr);
 
     QWidget* Content() const { return FContent; }
     bool IsOpen() const;

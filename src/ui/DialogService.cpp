@@ -12,6 +12,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QRegularExpression>
 
 QMessageBox::StandardButton TWidgetDialogService::Question(QWidget* parent, const QString& title,
                                                            const QString& text,
@@ -29,7 +30,17 @@ QString TWidgetDialogService::OpenFileName(QWidget* parent, const QString& filte
 
 QString TWidgetDialogService::SaveFileName(QWidget* parent, const QString& preset,
                                            const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, QString(), preset, filter);
+    QFileDialog dialog(parent, QString(), preset, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without extension gets the filter's, so the dialog's overwrite question is
+    // about the file that will be written.
+    const QRegularExpressionMatch suffix =
+        QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+    if (suffix.hasMatch())
+        dialog.setDefaultSuffix(suffix.captured(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
 }
 
 int TWidgetDialogService::ShowChoiceDialog(QWidget* parent, const QString& title,

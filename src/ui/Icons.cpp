@@ -39,6 +39,13 @@ void DrawGlyph(QPainter& p, const QString& text) {
     p.drawText(QRect(0, 0, kSize, kSize), Qt::AlignCenter, text);
 }
 
+void DrawHelp(QPainter& p) {
+    p.setBrush(QColor(70, 120, 200));
+    p.drawEllipse(QRectF(2.5, 2.5, 19, 19));
+    p.setPen(Qt::white);
+    DrawGlyph(p, QStringLiteral("?"));
+}
+
 void DrawSelection(QPainter& p) {
     p.setBrush(Qt::white);
     p.drawPolygon(QPolygonF({{6, 3}, {6, 19}, {10, 15}, {13, 21}, {15, 20}, {12, 14}, {17, 14}}));
@@ -165,6 +172,9 @@ void DrawKind(QPainter& p, TIconKind kind) {
         break;
     case TIconKind::Data:
         DrawGlyph(p, QStringLiteral("xy"));
+        break;
+    case TIconKind::Help:
+        DrawHelp(p);
         break;
     case TIconKind::Selection:
         DrawSelection(p);

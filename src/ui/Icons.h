@@ -18,6 +18,7 @@ enum class TIconKind {
     Angle,
     Stretch,
     Data,
+    Help,
     Selection,
     Polyline,
     BezierPolyline,

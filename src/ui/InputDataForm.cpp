@@ -4,12 +4,38 @@
 #include "core/model/NumberText.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <algorithm>
 
 namespace {
+// Enter in a cell editor whose text the user has not changed means the user is done with the
+// whole list; in a changed one it only takes the cell's text.
+class TPointCellDelegate : public QStyledItemDelegate {
+public:
+    TPointCellDelegate(QDialog* dialog) : QStyledItemDelegate(dialog), FDialog(dialog) {}
+
+protected:
+    bool eventFilter(QObject* editor, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            const auto* line = qobject_cast<QLineEdit*>(editor);
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && line && !line->isModified()) {
+                FDialog->accept();
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(editor, event);
+    }
+
+private:
+    QDialog* FDialog;
+};
+
 constexpr int kClientWidth = 249;
 constexpr int kClientHeight = 303;
 constexpr int kRowHeight = 17;
@@ -55,6 +81,7 @@ TInputDataForm::TInputDataForm(QWidget* parent)
     StringGrid1->setHorizontalHeaderLabels(
         {QString(), QStringLiteral("Punkt X"), QStringLiteral("Punkt Y")});
     StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    StringGrid1->setItemDelegate(new TPointCellDelegate(this));
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -21,13 +21,13 @@ class QMenu;
 class QMouseEvent;
 class QPainter;
 class QScrollArea;
-class QSlider;
 class QToolButton;
 class TBufferedScrollTable;
 class TCollapsiblePanel;
 class TColorSwatch;
 class TDialogService;
 class TTimelineGrid;
+class TTrackBar;
 class QTimer;
 
 // The editor's only window. It owns the project for the run and keeps every command, button
@@ -92,6 +92,9 @@ private:
     void FillRecentMenu();
     void OpenRecentFile(const QString& fileName);
     bool SaveUnder(const QString& fileName);
+    // Asks before target, the file really written, replaces an existing file the save dialog
+    // did not ask about (it asked about chosen).
+    bool MayReplace(const QString& chosen, const QString& target);
     // Read or write the project file; failures are reported to the user and yield false.
     bool LoadProject(const QString& fileName);
     bool SaveProject(const QString& fileName);
@@ -180,6 +183,8 @@ private:
     // Property panels: a change goes to the selected object as one undoable step, or to the
     // panel defaults when nothing is selected.
     void SyncPropertyPanels();
+    // The selected object's properties, or what a new object would take.
+    TProps PanelProps() const;
     void ApplyPanelChange(const std::function<void(TProps&)>& toObject,
                           const std::function<void(TPanelDefaults&)>& toDefaults, bool toCanvas);
     void ShapeMouseDown(TColorSwatch* swatch);
@@ -190,6 +195,9 @@ private:
     void TransTrackEndChange();
     void FontNameComboChange(const QString& text);
     void FontSizeComboChange(const QString& text);
+    void FontSizeComboExit();
+    // Reports text as no valid size and shows the current size again.
+    void RejectFontSize(const QString& text);
     void FontStyleSpeedClick();
     void MaskComboChange(int index);
 
@@ -199,7 +207,6 @@ private:
     void FillObjectCombo();
     void UpdateStatusFields(bool saveEnabled);
     bool IsMaster() const;
-    bool ClipboardHoldsObjects() const;
 
     TDialogService* FDialogs;
     std::unique_ptr<TDialogService> FOwnDialogs;
@@ -224,6 +231,8 @@ private:
     bool KeyDrag = false;
     QPoint FKeySource{-1, -1};
     QTimer* FPlayTimer = nullptr;
+    // The event-loop depth playback started at; deeper loops belong to modal dialogs.
+    int FPlayLoopLevel = 0;
     bool Flag = false;
     const QEvent* FLastKeyEvent = nullptr;
     quint64 FLastKeyStamp = 0;
@@ -273,10 +282,10 @@ private:
     QCheckBox* BrushCheck = nullptr;
     TColorSwatch* PenShape = nullptr;
     QCheckBox* PenCheck = nullptr;
-    QSlider* PenWidthTrack = nullptr;
+    TTrackBar* PenWidthTrack = nullptr;
     QLabel* PenWidthLabel = nullptr;
     TColorSwatch* TransShape = nullptr;
-    QSlider* TransTrack = nullptr;
+    TTrackBar* TransTrack = nullptr;
     QLabel* TransLabel = nullptr;
     QComboBox* FontNameCombo = nullptr;
     QComboBox* FontSizeCombo = nullptr;

@@ -31,8 +31,8 @@ QAction* TMainForm::AddAction(const QString& objectName, const QString& caption,
                               const QKeySequence& shortcut) {
     auto* action = new QAction(caption, this);
     action->setObjectName(objectName);
+    // The caption is the hint; no status tip, which would hide the status fields while shown.
     action->setToolTip(caption);
-    action->setStatusTip(caption);
     action->setShortcut(shortcut);
     addAction(action);
     return action;
@@ -88,10 +88,15 @@ void TMainForm::CreateActions() {
         {SaveAsAction1, TIconKind::Save},
         {ExportAction1, TIconKind::Play},
         {ExitAction1, TIconKind::Delete},
-        {ContentAction1, TIconKind::Data},
+        {ContentAction1, TIconKind::Help},
     }};
     for (const auto& [action, icon] : icons)
         action->setIcon(EditorIcon(icon));
+    // Export, the clipboard, the settings dialog and help are not part of this build: shown
+    // where they belong, but never offered.
+    for (QAction* action : {ExportAction1, CutAction1, CopyAction1, PasteAction1, SettingsAction1,
+                            ContentAction1, AboutAction1})
+        action->setEnabled(false);
 
     FToolGroup = new QActionGroup(this);
     FToolGroup->setExclusive(true);

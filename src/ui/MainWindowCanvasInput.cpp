@@ -94,7 +94,7 @@ void TMainForm::CanvasMouseDown(QMouseEvent* event) {
     const QPoint at = event->position().toPoint() - ProjectArea().topLeft();
     if (InSelectionMode())
         ChangeMouseDown(ShiftStateOf(*event), at);
-    else
+    else if (IsMaster())
         CreateMouseDown(ShiftStateOf(*event), at);
 }
 
@@ -252,7 +252,8 @@ void TMainForm::ChangeMouseMove(TShiftState shift, QPoint at) {
 }
 
 void TMainForm::ChangeMouseUp(TShiftState shift, QPoint at) {
-    if (!((shift & ssShift) && MultiSelectionActive()))
+    // Only a shift-click that toggled the multi-selection has nothing left to finish.
+    if (DragActive || !((shift & ssShift) && MultiSelectionActive()))
         EndChangeGesture(shift, at);
     FinishCommand();
     FTempObject.reset();

@@ -1,16 +1,12 @@
-#include "core/edit/ClipBoard.h"
 #include "core/model/ObjectNames.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/MainWindow.h"
 #include "ui/TimelineGrid.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QMimeData>
 #include <QToolButton>
 
 namespace {
@@ -23,11 +19,6 @@ bool IsPlacedObject(const TTypesObject* object) {
 }
 } // namespace
 
-bool TMainForm::ClipboardHoldsObjects() const {
-    const QMimeData* data = QApplication::clipboard()->mimeData();
-    return data && data->hasFormat(ObjectClipboardMimeType());
-}
-
 void TMainForm::UpdateControls() {
     const bool master = IsMaster();
     const bool pending = !FProject.CurrentUndo().empty();
@@ -39,12 +30,9 @@ void TMainForm::UpdateControls() {
     const bool saveEnabled = FChanged || pending;
 
     SaveAction1->setEnabled(saveEnabled);
-    ExportAction1->setEnabled(!pending);
     UndoAction1->setEnabled(pending);
     RedoAction1->setEnabled(redoable);
-    for (QAction* action : {CutAction1, CopyAction1, DeleteAction1})
-        action->setEnabled(master && (selected || multi));
-    PasteAction1->setEnabled(master && ClipboardHoldsObjects());
+    DeleteAction1->setEnabled(master && (selected || multi));
     ToFrontAction1->setEnabled(master && selected && objects.back().get() != FTypesObject);
     ToBackAction1->setEnabled(master && selected && objects.front().get() != FTypesObject);
     AngleAction1->setEnabled(IsPlacedObject(FTypesObject));
@@ -62,8 +50,11 @@ void TMainForm::UpdateControls() {
     DrawGrid1->setEnabled(!playing);
     DrawGrid1->SetSelectedId(FTypesObject ? FTypesObject->ID : QString());
     DrawGrid1->SetPending(pending);
-    for (int i = 1; i < ToolCount; ++i)
+    // Objects are created only in the master frame, whether by button or menu.
+    for (int i = 1; i < ToolCount; ++i) {
         FModeSpeeds[i]->setVisible(master);
+        FToolActions[i]->setEnabled(master);
+    }
     SyncPropertyPanels();
     UpdateStatusFields(saveEnabled);
     DrawGrid1->viewport()->update();
@@ -75,7 +66,12 @@ void TMainForm::UpdateStatusFields(bool saveEnabled) {
                                   .arg(FProject.CurrentFrame + 1)
                                   .arg(FProject.FrameCount)
                                   .arg(FProject.FramesPerSec));
-    FStatusFields[2]->setText(FFileName.isEmpty() ? QStringLiteral("Unbenannt") : FFileName);
+    // A long path loses its middle, so the folder's start and the file's name stay readable.
+    QLabel* file = FStatusFields[2];
+    const QString name = FFileName.isEmpty() ? QStringLiteral("Unbenannt") : FFileName;
+    file->setText(
+        file->fontMetrics().elidedText(name, Qt::ElideMiddle, file->contentsRect().width()));
+    file->setToolTip(FFileName);
 }
 
 void TMainForm::SetupTimeline() {

@@ -5,6 +5,7 @@
 #include "ui/TimelineGrid.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -43,15 +44,12 @@ bool TMainForm::QuerySave() {
 }
 
 void TMainForm::DropSelection() {
+    if (!FTypesObject && !MultiSelectionActive())
+        return;
     ClearMultiSelection();
-    if (FTypesObject) {
-        FTypesObject->ChangeSelection(false, false);
-        FTypesObject = nullptr;
-        BufferedScrollTable1->SetCursor(TCursor::Default);
-        BufferedScrollTable1->Invalidate();
-        UpdateControls();
-        FillObjectCombo();
-    }
+    Deselect(false);
+    ResetCursorAndRepaint();
+    FinishCommand();
 }
 
 void TMainForm::NewAction1Execute() {
@@ -65,6 +63,8 @@ void TMainForm::NewAction1Execute() {
 }
 
 void TMainForm::ResetProject() {
+    // The selection points into the frames about to be freed.
+    DropSelection();
     ResetFrames(FProject);
     ZoomCombo->setCurrentIndex(3);
     UpdateCanvasExtent();
@@ -132,7 +132,23 @@ bool TMainForm::SaveAsAction1Execute() {
     const QString chosen = FDialogs->SaveFileName(this, FFileName, kProjectFilter);
     if (chosen.isEmpty())
         return false;
-    return SaveUnder(WithProjectExtension(chosen));
+    const QString target = WithProjectExtension(chosen);
+    if (!MayReplace(chosen, target))
+        return false;
+    return SaveUnder(target);
+}
+
+bool TMainForm::MayReplace(const QString& chosen, const QString& target) {
+    // The file dialog asked about the name it returned; the project extension may point at
+    // another file that exists.
+    if (target == chosen || !QFileInfo::exists(target))
+        return true;
+    const auto answer = FDialogs->Question(
+        this, QStringLiteral("Bestätigung"),
+        QStringLiteral("\"%1\" existiert bereits. Soll die Datei ersetzt werden?")
+            .arg(QDir::toNativeSeparators(target)),
+        QMessageBox::Yes | QMessageBox::No);
+    return answer == QMessageBox::Yes;
 }
 
 bool TMainForm::SaveUnder(const QString& fileName) {

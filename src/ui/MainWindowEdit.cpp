@@ -8,7 +8,10 @@
 
 namespace {
 const std::array<Extended, 7> kZoomTable = {0.0L, 0.25L, 0.5L, 1.0L, 1.5L, 2.0L, 4.0L};
-}
+// A canvas narrower than its margins leaves no room to fit into; the project then still shows,
+// small, and the coordinate conversions keep a factor to divide by.
+constexpr Extended kSmallestFitZoom = 0.05L;
+} // namespace
 
 void TMainForm::UndoAction1Execute() {
     EndMultiSelection();
@@ -63,9 +66,10 @@ void TMainForm::ZoomComboChange(int index) {
     EndMultiSelection();
     if (index == 0) {
         const QSize client = BufferedScrollTable1->viewport()->size();
-        FProject.Zoom = std::min(
+        const Extended fit = std::min(
             static_cast<Extended>(client.width() - 2 * TProject::Margin) / FProject.ProjectWidth,
             static_cast<Extended>(client.height() - 2 * TProject::Margin) / FProject.ProjectHeight);
+        FProject.Zoom = std::max(fit, kSmallestFitZoom);
     } else {
         FProject.Zoom = kZoomTable[index];
     }

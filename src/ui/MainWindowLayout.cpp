@@ -3,6 +3,7 @@
 #include "ui/Icons.h"
 #include "ui/MainWindow.h"
 #include "ui/TimelineGrid.h"
+#include "ui/WheelGuard.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -18,24 +19,14 @@
 namespace {
 constexpr int kPanelColumnWidth = 240;
 
-struct TPanelSpec {
-    const char* Caption;
-    int ContentHeight;
-};
-
-const std::array<TPanelSpec, TMainForm::PanelCount> kPanels = {{
-    {"Farbe/Breite", 100},
-    {"Transparenz", 70},
-    {"Schriftart", 90},
-    {"Maske", 65},
-    {"Anzeige", 170},
-    {"Animation", 30},
-}};
+const std::array<const char*, TMainForm::PanelCount> kPanelCaptions = {
+    "Farbe/Breite", "Transparenz", "Schriftart", "Maske", "Anzeige", "Animation"};
 
 QToolButton* NewPictureButton(QWidget* parent, const QString& objectName, TIconKind icon,
-                              bool checkable) {
+                              const QString& hint, bool checkable) {
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);
+    button->setToolTip(hint);
     button->setIcon(EditorIcon(icon));
     button->setCheckable(checkable);
     button->setAutoRaise(true);
@@ -95,8 +86,7 @@ QScrollArea* TMainForm::CreatePanelColumn() {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     for (int p = 0; p < PanelCount; ++p) {
-        FPanels[p] = new TCollapsiblePanel(QString::fromUtf8(kPanels[p].Caption),
-                                           kPanels[p].ContentHeight, inner);
+        FPanels[p] = new TCollapsiblePanel(QString::fromUtf8(kPanelCaptions[p]), inner);
         FPanels[p]->setObjectName(QStringLiteral("CompBar%1").arg(p + 1));
         layout->addWidget(FPanels[p]);
     }
@@ -116,6 +106,8 @@ void TMainForm::CreateViewPanel(QWidget* content) {
                           QStringLiteral("100%"), QStringLiteral("150%"), QStringLiteral("200%"),
                           QStringLiteral("400%")});
     FrameCombo = NewCombo(content, QStringLiteral("FrameCombo"), {});
+    // Wide enough for "Frame1 (Master)", the longest entry.
+    FrameCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ObjectCombo = NewCombo(content, QStringLiteral("ObjectCombo"), {});
     TakeSpeed = new QToolButton(content);
     TakeSpeed->setObjectName(QStringLiteral("TakeSpeed"));
@@ -135,6 +127,8 @@ void TMainForm::CreateViewPanel(QWidget* content) {
     grid->addWidget(TakeSpeed, 2, 1);
     grid->addWidget(new QLabel(QStringLiteral("Objekt:"), content), 3, 0);
     grid->addWidget(ObjectCombo, 3, 1);
+    for (QComboBox* box : {ZoomCombo, FrameCombo, ObjectCombo})
+        IgnoreWheelUnlessFocused(box);
     connect(ZoomCombo, &QComboBox::activated, this, &TMainForm::ZoomComboChange);
     connect(ObjectCombo, &QComboBox::activated, this, &TMainForm::ObjectComboChange);
     connect(FrameCombo, &QComboBox::activated, this, [this] { FrameComboChange(true); });
@@ -151,18 +145,21 @@ void TMainForm::CreateAnimationPanel(QWidget* content) {
     auto* row = new QHBoxLayout(content);
     row->setContentsMargins(4, 2, 4, 2);
     row->setSpacing(2);
-    PlaySpeed = NewPictureButton(content, QStringLiteral("PlaySpeed"), TIconKind::Play, true);
-    StopSpeed = NewPictureButton(content, QStringLiteral("StopSpeed"), TIconKind::Stop, false);
-    EndlessSpeed =
-        NewPictureButton(content, QStringLiteral("EndlessSpeed"), TIconKind::Endless, true);
-    LeftSpeed =
-        NewPictureButton(content, QStringLiteral("LeftSpeed"), TIconKind::RangeStart, false);
-    RightSpeed =
-        NewPictureButton(content, QStringLiteral("RightSpeed"), TIconKind::RangeEnd, false);
+    PlaySpeed = NewPictureButton(content, QStringLiteral("PlaySpeed"), TIconKind::Play,
+                                 QStringLiteral("Abspielen"), true);
+    StopSpeed = NewPictureButton(content, QStringLiteral("StopSpeed"), TIconKind::Stop,
+                                 QStringLiteral("Stopp"), false);
+    EndlessSpeed = NewPictureButton(content, QStringLiteral("EndlessSpeed"), TIconKind::Endless,
+                                    QStringLiteral("Endlos"), true);
+    LeftSpeed = NewPictureButton(content, QStringLiteral("LeftSpeed"), TIconKind::RangeStart,
+                                 QStringLiteral("Bereichsanfang"), false);
+    RightSpeed = NewPictureButton(content, QStringLiteral("RightSpeed"), TIconKind::RangeEnd,
+                                  QStringLiteral("Bereichsende"), false);
     QStringList steps;
     for (int i = 1; i <= 9; ++i)
         steps << QStringLiteral("1/%1").arg(i);
     StepCombo = NewCombo(content, QStringLiteral("StepCombo"), steps);
+    IgnoreWheelUnlessFocused(StepCombo);
     connect(PlaySpeed, &QToolButton::toggled, this, [this](bool down) {
         if (down)
             PlaySpeedClick();

@@ -3,7 +3,10 @@
 #include "ui/BufferedScrollTable.h"
 #include "ui/CollapsiblePanel.h"
 #include "ui/DialogService.h"
+#include "ui/FontFamilies.h"
 #include "ui/MainWindow.h"
+#include "ui/TrackBar.h"
+#include "ui/WheelGuard.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,9 +15,9 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QSlider>
 #include <QToolButton>
 #include <functional>
 
@@ -66,11 +69,18 @@ QLabel* NewLabel(const QString& text, QWidget* parent) {
     return new QLabel(text, parent);
 }
 
-QSlider* NewTrack(const QString& objectName, int minimum, int maximum, QWidget* parent) {
-    auto* track = new QSlider(Qt::Horizontal, parent);
+TTrackBar* NewTrack(const QString& objectName, int minimum, int maximum, QWidget* parent) {
+    auto* track = new TTrackBar(minimum, maximum, parent);
     track->setObjectName(objectName);
-    track->setRange(minimum, maximum);
+    IgnoreWheelUnlessFocused(track);
     return track;
+}
+
+QComboBox* NewPanelCombo(const QString& objectName, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(objectName);
+    IgnoreWheelUnlessFocused(box);
+    return box;
 }
 
 QCheckBox* NewSwitch(const QString& objectName, TColorSwatch* swatch) {
@@ -95,8 +105,9 @@ QStringList FontNames() {
     QStringList names = {QStringLiteral("Arial"), QStringLiteral("Caribri"),
                          QStringLiteral("Courier New")};
     for (const QString& family : QFontDatabase::families()) {
-        if (QFontDatabase::isScalable(family) && !names.contains(family))
-            names << family;
+        const QString name = PlainFamilyName(family);
+        if (QFontDatabase::isScalable(family) && !names.contains(name))
+            names << name;
     }
     names.sort(Qt::CaseInsensitive);
     return names;
@@ -119,9 +130,11 @@ QString TransText(int position) {
     return QStringLiteral("%1 %").arg(position);
 }
 
-void SetTrack(QSlider* track, int position) {
-    const QSignalBlocker blocker(track);
-    track->setValue(position);
+// A size as typed: a whole number of at least 1.
+bool ParseFontSize(const QString& text, int& size) {
+    bool ok = false;
+    size = text.trimmed().toInt(&ok);
+    return ok && size >= 1;
 }
 } // namespace
 
@@ -154,8 +167,8 @@ void TMainForm::CreateColorPanel(QWidget* content) {
     // Only user clicks reach the handler; synchronising sets the state without a click.
     connect(BrushCheck, &QCheckBox::clicked, this, [this] { CheckClick(BrushCheck); });
     connect(PenCheck, &QCheckBox::clicked, this, [this] { CheckClick(PenCheck); });
-    connect(PenWidthTrack, &QSlider::valueChanged, this, &TMainForm::PenWidthTrackChange);
-    connect(PenWidthTrack, &QSlider::sliderReleased, this, &TMainForm::PenWidthTrackEndChange);
+    connect(PenWidthTrack, &TTrackBar::valueChanged, this, &TMainForm::PenWidthTrackChange);
+    connect(PenWidthTrack, &TTrackBar::EndChange, this, &TMainForm::PenWidthTrackEndChange);
 }
 
 void TMainForm::CreateTransPanel(QWidget* content) {
@@ -171,21 +184,19 @@ void TMainForm::CreateTransPanel(QWidget* content) {
     grid->addWidget(TransTrack, 1, 1);
     grid->setColumnStretch(1, 1);
     TransShape->OnPress = [this] { ShapeMouseDown(TransShape); };
-    connect(TransTrack, &QSlider::valueChanged, this, &TMainForm::TransTrackChange);
-    connect(TransTrack, &QSlider::sliderReleased, this, &TMainForm::TransTrackEndChange);
+    connect(TransTrack, &TTrackBar::valueChanged, this, &TMainForm::TransTrackChange);
+    connect(TransTrack, &TTrackBar::EndChange, this, &TMainForm::TransTrackEndChange);
 }
 
 void TMainForm::CreateFontPanel(QWidget* content) {
     auto* grid = new QGridLayout(content);
     grid->setContentsMargins(4, 2, 4, 2);
-    FontNameCombo = new QComboBox(content);
-    FontNameCombo->setObjectName(QStringLiteral("FontNameCombo"));
+    FontNameCombo = NewPanelCombo(QStringLiteral("FontNameCombo"), content);
     FontNameCombo->setEditable(true);
     FontNameCombo->setInsertPolicy(QComboBox::NoInsert);
     FontNameCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     FontNameCombo->addItems(FontNames());
-    FontSizeCombo = new QComboBox(content);
-    FontSizeCombo->setObjectName(QStringLiteral("FontSizeCombo"));
+    FontSizeCombo = NewPanelCombo(QStringLiteral("FontSizeCombo"), content);
     FontSizeCombo->setEditable(true);
     FontSizeCombo->setInsertPolicy(QComboBox::NoInsert);
     // Typed digits must arrive as typed, not completed to a listed size.
@@ -212,6 +223,8 @@ void TMainForm::CreateFontPanel(QWidget* content) {
     grid->setColumnStretch(1, 1);
     connect(FontNameCombo, &QComboBox::currentTextChanged, this, &TMainForm::FontNameComboChange);
     connect(FontSizeCombo, &QComboBox::currentTextChanged, this, &TMainForm::FontSizeComboChange);
+    connect(FontSizeCombo->lineEdit(), &QLineEdit::editingFinished, this,
+            &TMainForm::FontSizeComboExit);
     // Focus goes back to the canvas only after a choice from the list, so typing goes on.
     for (QComboBox* box : {FontNameCombo, FontSizeCombo})
         connect(box, &QComboBox::activated, this, [this] { BufferedScrollTable1->setFocus(); });
@@ -223,8 +236,7 @@ void TMainForm::CreateMaskPanel(QWidget* content) {
     QStringList types;
     for (const char* name : {"MASK_NONE", "MASK_AND", "MASK_DIFF", "MASK_OR", "MASK_XOR"})
         types << QString::fromLatin1(name);
-    MaskCombo = new QComboBox(content);
-    MaskCombo->setObjectName(QStringLiteral("MaskCombo"));
+    MaskCombo = NewPanelCombo(QStringLiteral("MaskCombo"), content);
     MaskCombo->addItems(types);
     grid->addWidget(NewLabel(QStringLiteral("Typ:"), content), 0, 0);
     grid->addWidget(MaskCombo, 0, 1);
@@ -232,16 +244,19 @@ void TMainForm::CreateMaskPanel(QWidget* content) {
     connect(MaskCombo, &QComboBox::activated, this, &TMainForm::MaskComboChange);
 }
 
+TProps TMainForm::PanelProps() const {
+    return FTypesObject ? FTypesObject->GetProps() : NewObjectProps(FSettings.Defaults);
+}
+
 void TMainForm::SyncPropertyPanels() {
-    const TProps props =
-        FTypesObject ? FTypesObject->GetProps() : NewObjectProps(FSettings.Defaults);
+    const TProps props = PanelProps();
     BrushShape->SetColor(props.BrushColor);
     PenShape->SetColor(props.PenColor);
     TransShape->SetColor(props.TransColor);
     BrushCheck->setChecked(props.BrushShow);
     PenCheck->setChecked(props.PenShow);
-    SetTrack(PenWidthTrack, props.PenWidth);
-    SetTrack(TransTrack, RoundHalfEven(props.Trans));
+    PenWidthTrack->SetPosition(props.PenWidth);
+    TransTrack->SetPosition(RoundHalfEven(props.Trans));
     SetBoxText(FontNameCombo, props.FontName);
     SetBoxText(FontSizeCombo, QString::number(props.FontSize));
     FontBoldSpeed->setChecked(props.FontStyle & fsBold);
@@ -315,11 +330,9 @@ void TMainForm::CheckClick(QCheckBox* check) {
     ApplyPanelChange(set, set, false);
 }
 
+// While a track bar moves only its label follows; the property changes at the end of the change.
 void TMainForm::PenWidthTrackChange(int position) {
     PenWidthLabel->setText(PenWidthText(position));
-    // Keys and clicks beside the knob change the position without a drag to release.
-    if (!PenWidthTrack->isSliderDown())
-        PenWidthTrackEndChange();
 }
 
 void TMainForm::PenWidthTrackEndChange() {
@@ -330,8 +343,6 @@ void TMainForm::PenWidthTrackEndChange() {
 
 void TMainForm::TransTrackChange(int position) {
     TransLabel->setText(TransText(position));
-    if (!TransTrack->isSliderDown())
-        TransTrackEndChange();
 }
 
 void TMainForm::TransTrackEndChange() {
@@ -346,13 +357,31 @@ void TMainForm::FontNameComboChange(const QString& text) {
 }
 
 void TMainForm::FontSizeComboChange(const QString& text) {
-    bool ok = false;
-    const int size = text.trimmed().toInt(&ok);
-    // A half-typed or invalid size changes nothing; the box keeps what was typed.
-    if (!ok || size < 1)
+    // New digits are typed into an emptied box; whether it stays empty is checked at the end.
+    if (text.trimmed().isEmpty())
         return;
+    int size = 0;
+    if (!ParseFontSize(text, size)) {
+        RejectFontSize(text);
+        return;
+    }
     const auto set = [size](auto& target) { target.FontSize = size; };
     ApplyPanelChange(set, set, true);
+}
+
+void TMainForm::FontSizeComboExit() {
+    const QString text = FontSizeCombo->currentText();
+    int size = 0;
+    if (!ParseFontSize(text, size))
+        RejectFontSize(text);
+}
+
+void TMainForm::RejectFontSize(const QString& text) {
+    // The old size is back before the message takes the focus, so that focus loss finds a
+    // valid size and reports nothing more.
+    SetBoxText(FontSizeCombo, QString::number(PanelProps().FontSize));
+    FDialogs->Error(this, QStringLiteral("Fehler"),
+                    QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
 }
 
 void TMainForm::FontStyleSpeedClick() {

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QThread>
 #include <QTimer>
 #include <QToolButton>
 
@@ -27,6 +28,7 @@ void TMainForm::FrameComboChange(bool askUser) {
             QStringLiteral("Übernehmen"), QStringLiteral("Abbruch"), QStringLiteral("Verwerfen"));
         if (choice == 2) {
             FrameCombo->setCurrentIndex(FProject.CurrentFrame);
+            FinishCommand();
             return;
         }
         if (choice == 1)
@@ -129,6 +131,7 @@ void TMainForm::PlaySpeedClick() {
         FrameCombo->setCurrentIndex(FProject.PlayStart);
         FrameComboChange(false);
     }
+    FPlayLoopLevel = QThread::currentThread()->loopLevel();
     if (!FPlayTimer) {
         FPlayTimer = new QTimer(this);
         FPlayTimer->setTimerType(Qt::PreciseTimer);
@@ -143,6 +146,10 @@ void TMainForm::PlayStep() {
         UpdateControls();
         return;
     }
+    // A modal dialog runs an event loop of its own; the frame it was opened on stays current
+    // until it closes, so its edit lands there.
+    if (QThread::currentThread()->loopLevel() > FPlayLoopLevel)
+        return;
     const int shown = FrameCombo->currentIndex();
     if (shown < FProject.PlayEnd) {
         FrameCombo->setCurrentIndex(shown + 1);

@@ -1,28 +1,44 @@
 #include "ui/MessageForm.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
-QPushButton* NewButton(QDialog* dialog, int x, int result) {
-    auto* button = new QPushButton(dialog);
-    button->setGeometry(x, 72, 75, 25);
-    QObject::connect(button, &QPushButton::clicked, dialog,
-                     [dialog, result] { dialog->done(result); });
-    return button;
-}
+constexpr int kMinimumWidth = 361;
+constexpr int kButtonWidth = 75;
 } // namespace
 
 TMessageForm::TMessageForm(QWidget* parent)
-    : QDialog(parent), FText(new QLabel(this)), FLeft(NewButton(this, 63, 0)),
-      FMiddle(NewButton(this, 144, 1)), FRight(NewButton(this, 224, 2)) {
-    setFixedSize(361, 106);
-    FText->setGeometry(16, 16, 329, 48);
+    : QDialog(parent), FText(new QLabel(this)), FLeft(NewChoiceButton("ChoiceLeft", 0)),
+      FMiddle(NewChoiceButton("ChoiceMiddle", 1)), FRight(NewChoiceButton("ChoiceRight", 2)) {
     FText->setWordWrap(true);
+    FText->setMinimumHeight(48);
     FLeft->setDefault(true);
-    FLeft->setObjectName(QStringLiteral("ChoiceLeft"));
-    FMiddle->setObjectName(QStringLiteral("ChoiceMiddle"));
-    FRight->setObjectName(QStringLiteral("ChoiceRight"));
+    auto* buttons = new QHBoxLayout();
+    buttons->addStretch();
+    for (QPushButton* button : {FLeft, FMiddle, FRight})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(16, 16, 16, 9);
+    column->addWidget(FText);
+    column->addLayout(buttons);
+    setMinimumWidth(kMinimumWidth);
+}
+
+QPushButton* TMessageForm::NewChoiceButton(const char* name, int choice) {
+    auto* button = new QPushButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    // Every button accepts; the answer is which one. Rejecting (Escape, the close box) keeps 2.
+    connect(button, &QPushButton::clicked, this, [this, choice] {
+        FChoice = choice;
+        accept();
+    });
+    return button;
 }
 
 int TMessageForm::ShowChoice(const QString& title, const QString& text, const QString& caption1,
@@ -32,7 +48,10 @@ int TMessageForm::ShowChoice(const QString& title, const QString& text, const QS
     FLeft->setText(caption1);
     FMiddle->setText(caption2);
     FRight->setText(caption3);
-    // Escape and the close box reject, which counts as the right button.
-    const int result = exec();
-    return result == QDialog::Rejected ? 2 : result;
+    // Long captions widen their button rather than being cut.
+    for (QPushButton* button : {FLeft, FMiddle, FRight})
+        button->setMinimumWidth(std::max(kButtonWidth, button->sizeHint().width()));
+    setFixedSize(sizeHint().expandedTo(QSize(kMinimumWidth, 0)));
+    FChoice = 2;
+    return exec() == QDialog::Accepted ? FChoice : 2;
 }

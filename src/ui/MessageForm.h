@@ -16,8 +16,11 @@ public:
                    const QString& caption3, const QString& caption2);
 
 private:
+    QPushButton* NewChoiceButton(const char* name, int choice);
+
     QLabel* FText;
     QPushButton* FLeft;
     QPushButton* FMiddle;
     QPushButton* FRight;
+    int FChoice = 2;
 };

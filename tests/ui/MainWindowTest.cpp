@@ -1,16 +1,22 @@
 #include "ui/MainWindow.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestObject.h"
+#include "ui/QtTranslations.h"
 
 #include "support/TestMain.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTest>
 #include <QToolButton>
@@ -19,6 +25,11 @@
 namespace {
 QString Status(TMainForm& window, int field) {
     return window.findChild<QLabel*>(QStringLiteral("StatusField%1").arg(field))->text();
+}
+
+// The full path of the project file, which the third status field shows as its tooltip.
+QString StatusPath(TMainForm& window) {
+    return window.findChild<QLabel*>(QStringLiteral("StatusField3"))->toolTip();
 }
 
 QAction* Action(TMainForm& window, const char* name) {
@@ -124,7 +135,6 @@ TEST_F(MainWindowTest, StatusBarShowsFrameAndFile) {
 TEST_F(MainWindowTest, PendingChangesDriveTheCommands) {
     TMainForm window(&Dialogs);
     EXPECT_FALSE(Action(window, "SaveAction1")->isEnabled());
-    EXPECT_TRUE(Action(window, "ExportAction1")->isEnabled());
     EXPECT_FALSE(Action(window, "UndoAction1")->isEnabled());
     EXPECT_FALSE(Action(window, "CutAction1")->isEnabled());
     EXPECT_FALSE(Action(window, "DataAction1")->isEnabled());
@@ -138,7 +148,6 @@ TEST_F(MainWindowTest, PendingChangesDriveTheCommands) {
 
     AddPendingChange(window);
     EXPECT_TRUE(Action(window, "SaveAction1")->isEnabled());
-    EXPECT_FALSE(Action(window, "ExportAction1")->isEnabled());
     EXPECT_TRUE(Action(window, "UndoAction1")->isEnabled());
     EXPECT_TRUE(take->isEnabled());
     EXPECT_FALSE(play->isEnabled());
@@ -146,14 +155,13 @@ TEST_F(MainWindowTest, PendingChangesDriveTheCommands) {
     EXPECT_TRUE(window.IsModified());
 }
 
-TEST_F(MainWindowTest, RedoableRecordsBlockPlaybackButNotExport) {
+TEST_F(MainWindowTest, RedoableRecordsBlockPlayback) {
     TMainForm window(&Dialogs);
     TTestObject object;
     window.Project().CurrentRedo().push_back(
         std::make_unique<TUndoItem>(utChanged, &object, nullptr, 0, -1, QString(), 1.0L));
     window.UpdateControls();
     EXPECT_TRUE(Action(window, "RedoAction1")->isEnabled());
-    EXPECT_TRUE(Action(window, "ExportAction1")->isEnabled());
     EXPECT_FALSE(window.findChild<QToolButton*>(QStringLiteral("PlaySpeed"))->isEnabled());
     EXPECT_FALSE(Action(window, "SaveAction1")->isEnabled());
 }
@@ -298,7 +306,7 @@ TEST_F(MainWindowTest, QuerySaveYesSavesUnderTheChosenName) {
     EXPECT_EQ(window.FileName(), ScratchFile(QStringLiteral("first.kvp")));
     EXPECT_TRUE(QFileInfo::exists(ScratchFile(QStringLiteral("first.kvp"))));
     EXPECT_FALSE(window.IsModified());
-    EXPECT_EQ(Status(window, 3), ScratchFile(QStringLiteral("first.kvp")));
+    EXPECT_EQ(StatusPath(window), ScratchFile(QStringLiteral("first.kvp")));
 }
 
 TEST_F(MainWindowTest, OpenReadsTheProjectFileOfTheChosenName) {
@@ -317,7 +325,7 @@ TEST_F(MainWindowTest, OpenReadsTheProjectFileOfTheChosenName) {
     EXPECT_EQ(window.Project().ProjectWidth, 320);
     EXPECT_EQ(window.FileName(), saved);
     EXPECT_EQ(Status(window, 2), QStringLiteral("Fi:1, Fc:50, Fps:25"));
-    EXPECT_EQ(Status(window, 3), saved);
+    EXPECT_EQ(StatusPath(window), saved);
     EXPECT_TRUE(Dialogs.Errors.isEmpty());
 }
 
@@ -458,4 +466,79 @@ TEST_F(MainWindowTest, TheRecentMenuListsExistingFilesAndOpensThem) {
     menu->actions()[0]->trigger();
     EXPECT_EQ(window.Project().ProjectWidth, 800);
     EXPECT_EQ(window.FileName(), kept);
+}
+
+TEST_F(MainWindowTest, SaveAsAsksBeforeReplacingTheProjectFileOfATypedName) {
+    const QString existing = ScratchFile(QStringLiteral("film.kvp"));
+    {
+        QFile file(existing);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("older film");
+    }
+    TMainForm window(&Dialogs);
+    AddPendingChange(window);
+    for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+        Dialogs.Files = {ScratchFile(QStringLiteral("film"))};
+        Dialogs.Answers = {answer};
+        Action(window, "SaveAsAction1")->trigger();
+    }
+    ASSERT_EQ(Dialogs.Asked.size(), 2);
+    EXPECT_TRUE(Dialogs.Asked[0].startsWith(QStringLiteral("Bestätigung: ")));
+    EXPECT_TRUE(Dialogs.Asked[0].contains(QStringLiteral("film.kvp")));
+    EXPECT_EQ(window.FileName(), existing);
+    QFile file(existing);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_NE(file.readAll(), QByteArray("older film"));
+}
+
+TEST_F(MainWindowTest, StatusFieldsStayWhileMenusAreHoveredAndKeepLongNamesReadable) {
+    TMainForm window(&Dialogs);
+    window.show();
+    const QString saved = ScratchFile(QStringLiteral("ein-recht-langer-projektname.kvp"));
+    Dialogs.Files = {saved};
+    Action(window, "SaveAsAction1")->trigger();
+    auto* field = window.findChild<QLabel*>(QStringLiteral("StatusField3"));
+    EXPECT_EQ(field->toolTip(), saved);
+    EXPECT_TRUE(field->text().endsWith(QStringLiteral(".kvp"))) << field->text().toStdString();
+    EXPECT_TRUE(field->text().startsWith(saved.left(4))) << field->text().toStdString();
+    EXPECT_LE(field->fontMetrics().horizontalAdvance(field->text()), field->width());
+
+    QMenu* file = Menu(window, "Datei");
+    window.menuBar()->setActiveAction(file->menuAction());
+    ASSERT_TRUE(QTest::qWaitFor([file] { return file->isVisible(); }));
+    file->setActiveAction(Action(window, "NewAction1"));
+    EXPECT_TRUE(field->isVisible());
+    EXPECT_TRUE(window.findChild<QLabel*>(QStringLiteral("StatusField2"))->isVisible());
+    file->close();
+}
+
+TEST(QtTexts, StandardButtonsSpeakGerman) {
+    const std::unique_ptr<QTranslator> german = GermanQtTranslator();
+    ASSERT_NE(german, nullptr) << "Qt's German catalogue (qt6-translations-l10n) is missing";
+    QCoreApplication::installTranslator(german.get());
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), QString(),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    QString yes = box.button(QMessageBox::Yes)->text();
+    QString cancel = box.button(QMessageBox::Cancel)->text();
+    QCoreApplication::removeTranslator(german.get());
+    EXPECT_EQ(yes.remove(QLatin1Char('&')), QStringLiteral("Ja"));
+    EXPECT_EQ(cancel.remove(QLatin1Char('&')), QStringLiteral("Abbrechen"));
+}
+
+TEST_F(MainWindowTest, EveryPanelFitsTheDefaultWindowAndThePlayControlsExplainThemselves) {
+    TMainForm window(&Dialogs);
+    window.show();
+    QTest::qWait(10);
+    auto* column = window.findChild<QScrollArea*>(QStringLiteral("RightScrollBox"));
+    EXPECT_EQ(column->verticalScrollBar()->maximum(), 0);
+    auto* frames = window.findChild<QComboBox*>(QStringLiteral("FrameCombo"));
+    EXPECT_GE(frames->width(), frames->sizeHint().width());
+    const std::vector<std::pair<const char*, const char*>> hints = {{"PlaySpeed", "Abspielen"},
+                                                                    {"StopSpeed", "Stopp"},
+                                                                    {"EndlessSpeed", "Endlos"},
+                                                                    {"LeftSpeed", "Bereichsanfang"},
+                                                                    {"RightSpeed", "Bereichsende"}};
+    for (const auto& [name, hint] : hints)
+        EXPECT_EQ(window.findChild<QToolButton*>(QString::fromLatin1(name))->toolTip(),
+                  QString::fromUtf8(hint));
 }

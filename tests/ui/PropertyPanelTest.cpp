@@ -1,12 +1,20 @@
 #include "CanvasFixture.h"
 
+#include "ui/FontFamilies.h"
 #include "ui/TimelineGrid.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSlider>
+#include <QSpontaneKeyEvent>
 #include <QToolButton>
+#include <QWheelEvent>
+#include <functional>
 
 namespace {
 constexpr TColor kRed = 0x0000FF;
@@ -34,6 +42,23 @@ protected:
     void ClickHeader(int column) {
         auto* grid = Control<TTimelineGrid>("DrawGrid1");
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->CellRect(column, 0).center());
+    }
+    // One wheel notch down over the middle of control, delivered to the child under the pointer
+    // as the platform delivers it, so that it passes on to the parents when nobody takes it.
+    static void WheelDownOver(QWidget* control) {
+        const QPoint middle = control->rect().center();
+        QWidget* under = control->childAt(middle) ? control->childAt(middle) : control;
+        const QPointF at = under->mapFrom(control, middle);
+        QWheelEvent event(at, under->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QSpontaneKeyEvent::setSpontaneous(&event);
+        QApplication::instance()->notify(under, &event);
+    }
+    // What a control shows: a box's text or a slider's position.
+    QString Shown(const char* name) const {
+        if (auto* box = Control<QComboBox>(name))
+            return box->currentText();
+        return QString::number(Control<QSlider>(name)->value());
     }
 };
 } // namespace
@@ -121,20 +146,142 @@ TEST_F(PropertyPanel, DraggingASliderRecordsOnceOnRelease) {
     EXPECT_EQ(track->value(), 1);
 }
 
-TEST_F(PropertyPanel, TypedFontSizesApplyPerKeystrokeAndInvalidTextIsIgnored) {
+TEST_F(PropertyPanel, TypedFontSizesApplyPerKeystrokeAndInvalidTextIsRefused) {
+    QLineEdit* edit = Control<QComboBox>("FontSizeCombo")->lineEdit();
+    const auto refused = [](const QString& text) {
+        return QStringList{QStringLiteral("Fehler: '%1' ist kein gültiger Integerwert").arg(text)};
+    };
+    const int defaultSize = Window->Defaults().FontSize;
+    edit->clear();
+    QTest::keyClicks(edit, QStringLiteral("0"));
+    EXPECT_EQ(Dialogs.Errors, refused(QStringLiteral("0")));
+    EXPECT_EQ(Window->Defaults().FontSize, defaultSize);
+    EXPECT_EQ(edit->text(), QString::number(defaultSize));
+
     SelectedLine();
     const std::size_t before = UndoCount();
-    QLineEdit* edit = Control<QComboBox>("FontSizeCombo")->lineEdit();
     edit->clear();
-    EXPECT_EQ(UndoCount(), before);
     QTest::keyClicks(edit, QStringLiteral("36"));
     EXPECT_EQ(PropsOf(0).FontSize, 36);
     EXPECT_EQ(UndoCount(), before + 2);
 
-    QTest::keyClicks(edit, QStringLiteral("x"));
-    EXPECT_EQ(PropsOf(0).FontSize, 36);
+    // An emptied box is no error while typing, only if it is still empty when editing ends.
+    struct Typing {
+        bool clearFirst;
+        const char* typed;
+        const char* reported;
+    };
+    for (const Typing& typing :
+         {Typing{false, "x", "36x"}, Typing{true, "0", "0"}, Typing{true, "", ""}}) {
+        Dialogs.Errors.clear();
+        if (typing.clearFirst) {
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Backspace);
+        }
+        QTest::keyClicks(edit, QString::fromLatin1(typing.typed));
+        QTest::keyClick(edit, Qt::Key_Return);
+        EXPECT_EQ(Dialogs.Errors, refused(QString::fromLatin1(typing.reported))) << typing.typed;
+        EXPECT_EQ(edit->text(), QStringLiteral("36")) << typing.typed;
+        EXPECT_EQ(PropsOf(0).FontSize, 36) << typing.typed;
+        EXPECT_EQ(UndoCount(), before + 2) << typing.typed;
+    }
+}
+
+TEST_F(PropertyPanel, TheWheelOverAnUnfocusedControlScrollsTheColumnInstead) {
+    SelectedLine();
+    Window->resize(Window->width(), 360);
+    QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+    QScrollBar* column = Control<QScrollArea>("RightScrollBox")->verticalScrollBar();
+    ASSERT_GT(column->maximum(), 0);
+    const TProps props = PropsOf(0);
+    const std::size_t before = UndoCount();
+    View->setFocus();
+    for (const char* name :
+         {"FontNameCombo", "FontSizeCombo", "MaskCombo", "PenWidthTrack", "TransTrack"}) {
+        const QString shown = Shown(name);
+        column->setValue(0);
+        WheelDownOver(Control(name));
+        EXPECT_GT(column->value(), 0) << name;
+        EXPECT_EQ(Shown(name), shown) << name;
+        EXPECT_TRUE(View->hasFocus()) << name;
+    }
+    EXPECT_TRUE(PropsOf(0) == props);
+    EXPECT_EQ(UndoCount(), before);
+
+    column->setValue(0);
+    Control("MaskCombo")->setFocus();
+    WheelDownOver(Control("MaskCombo"));
+    EXPECT_EQ(PropsOf(0).Mask, MASK_AND);
+    EXPECT_EQ(UndoCount(), before + 1);
+    EXPECT_EQ(column->value(), 0);
+}
+
+TEST_F(PropertyPanel, HeldKeysAndGrooveClicksOnASliderRecordOnceWhenLetGo) {
+    SelectedLine();
+    auto* track = Control<QSlider>("PenWidthTrack");
+    const auto pageUp = [track](QEvent::Type type, bool autoRepeat) {
+        QKeyEvent event(type, Qt::Key_PageUp, Qt::NoModifier, QString(), autoRepeat);
+        QApplication::sendEvent(track, &event);
+    };
+    const QPoint groove(track->width() - 3, track->height() / 2);
+    // From width 1: four page steps up while the key is held, then one more from the groove.
+    struct Gesture {
+        const char* name;
+        std::function<void()> hold;
+        std::function<void()> letGo;
+        int width;
+    };
+    const Gesture gestures[] = {
+        {"held key",
+         [&] {
+             pageUp(QEvent::KeyPress, false);
+             for (int repeat = 0; repeat < 3; ++repeat) {
+                 pageUp(QEvent::KeyRelease, true);
+                 pageUp(QEvent::KeyPress, true);
+             }
+         },
+         [&] { pageUp(QEvent::KeyRelease, false); }, 41},
+        {"groove click", [&] { QTest::mousePress(track, Qt::LeftButton, {}, groove); },
+         [&] { QTest::mouseRelease(track, Qt::LeftButton, {}, groove); }, 51},
+    };
+    for (const Gesture& gesture : gestures) {
+        const int width = PropsOf(0).PenWidth;
+        const std::size_t before = UndoCount();
+        gesture.hold();
+        EXPECT_EQ(track->value(), gesture.width) << gesture.name;
+        EXPECT_EQ(Control<QLabel>("PenWidthLabel")->text(),
+                  QStringLiteral("Stiftbreite %1").arg(track->value()))
+            << gesture.name;
+        EXPECT_EQ(PropsOf(0).PenWidth, width) << gesture.name;
+        EXPECT_EQ(UndoCount(), before) << gesture.name;
+
+        gesture.letGo();
+        EXPECT_EQ(PropsOf(0).PenWidth, gesture.width) << gesture.name;
+        EXPECT_EQ(UndoCount(), before + 1) << gesture.name;
+    }
+}
+
+TEST_F(PropertyPanel, FocusedWheelStepsOnASliderEndAfterAPauseOrWhenLeaving) {
+    SelectedLine();
+    auto* track = Control<QSlider>("TransTrack");
+    const Extended trans = PropsOf(0).Trans;
+    const std::size_t before = UndoCount();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+    track->setFocus();
+    WheelDownOver(track);
+    WheelDownOver(track);
+    EXPECT_LT(track->value(), trans);
+    EXPECT_EQ(Control<QLabel>("TransLabel")->text(), QStringLiteral("%1 %").arg(track->value()));
+    EXPECT_EQ(PropsOf(0).Trans, trans);
+    EXPECT_EQ(UndoCount(), before);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return UndoCount() == before + 1; }, 2000));
+    EXPECT_EQ(PropsOf(0).Trans, track->value());
+
+    WheelDownOver(track);
+    View->setFocus();
     EXPECT_EQ(UndoCount(), before + 2);
-    EXPECT_EQ(edit->text(), QStringLiteral("36x"));
+    EXPECT_EQ(PropsOf(0).Trans, track->value());
 }
 
 TEST_F(PropertyPanel, OutsideTheMasterOnlyColoursAndOpacityStayEditable) {
@@ -204,4 +351,22 @@ TEST_F(PropertyPanel, TheFontListHoldsTheBuiltInNamesOnceAndSorted) {
     QStringList sorted = names;
     sorted.sort(Qt::CaseInsensitive);
     EXPECT_EQ(names, sorted);
+    for (const QString& name : names)
+        EXPECT_EQ(PlainFamilyName(name), name);
+    EXPECT_EQ(names.removeDuplicates(), 0);
+}
+
+TEST(PlainFamilyName, DropsOnlyAFoundryTagAtTheEnd) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C059 [UKWN]", "C059"},
+        {"C059 [urw]", "C059"},
+        {"Nimbus Sans Narrow [UKWN]", "Nimbus Sans Narrow"},
+        {"DejaVu Sans", "DejaVu Sans"},
+        {"Old [Style] Serif", "Old [Style] Serif"},
+        {"Boxed[x]", "Boxed[x]"},
+        {" [x]", " [x]"},
+    };
+    for (const auto& [listed, plain] : cases)
+        EXPECT_EQ(PlainFamilyName(QString::fromLatin1(listed)), QString::fromLatin1(plain))
+            << listed;
 }

@@ -123,3 +123,39 @@ TEST(GroupForm, OkReturnsTheTicksAndCancelKeepsThem) {
     EXPECT_FALSE(ChooseGroup(nullptr, lines, checked));
     EXPECT_EQ(checked, std::vector<bool>({true, false}));
 }
+
+TEST(InputDataForm, EnterCommitsAChangedCellAndOtherwiseAccepts) {
+    // Each case types into cell (row 1, Y) or not, then presses Enter until the dialog closes.
+    struct TCase {
+        bool OpenEditor;
+        const char* Typed;
+        int EntersToClose;
+        Extended Y;
+    };
+    for (const TCase& c :
+         {TCase{false, "", 1, 4}, TCase{true, "", 1, 4}, TCase{true, "9,5", 2, 9.5L}}) {
+        TPolyPointsEx points = {{1, 2}, {3, 4}};
+        int enters = 0;
+        WhenShown([&](QDialog& dialog) {
+            dialog.activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+            auto& grid = Child<QTableWidget>(dialog, "StringGrid1");
+            if (c.OpenEditor)
+                grid.setCurrentCell(1, 2);
+            if (*c.Typed) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(c.Typed));
+            }
+            while (dialog.isVisible() && enters < 3) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                QCoreApplication::processEvents();
+                ++enters;
+            }
+            if (dialog.isVisible())
+                dialog.reject();
+        });
+        EXPECT_TRUE(EditPoints(nullptr, points, false)) << c.Typed;
+        EXPECT_EQ(enters, c.EntersToClose) << c.Typed;
+        EXPECT_EQ(points[1].Y, c.Y) << c.Typed;
+    }
+}
