@@ -89,12 +89,17 @@ bool TWidgetDialogService::EditPoints(QWidget* parent, TPolyPointsEx& points, bo
 
 bool TWidgetDialogService::InputText(QWidget* parent, const QString& caption, const QString& prompt,
                                      QString& text) {
-    bool ok = false;
-    const QString typed =
-        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, text, &ok);
-    if (ok)
-        text = typed;
-    return ok;
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(text);
+    // The same answers as every other dialog of the editor.
+    dialog.setOkButtonText(QStringLiteral("Ok"));
+    dialog.setCancelButtonText(QStringLiteral("Abbruch"));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    text = dialog.textValue();
+    return true;
 }
 
 bool TWidgetDialogService::ChooseGroup(QWidget* parent, const QStringList& lines,

@@ -1,3 +1,4 @@
+#include "ui/DialogService.h"
 #include "ui/GroupForm.h"
 #include "ui/InputDataForm.h"
 #include "ui/InputForm.h"
@@ -158,4 +159,22 @@ TEST(InputDataForm, EnterCommitsAChangedCellAndOtherwiseAccepts) {
         EXPECT_EQ(enters, c.EntersToClose) << c.Typed;
         EXPECT_EQ(points[1].Y, c.Y) << c.Typed;
     }
+}
+
+TEST(NameInput, AnswersWithOkAndAbbruchAndKeepsBlanks) {
+    QString name = QStringLiteral("alt");
+    WhenShown([](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Eingabe"));
+        QStringList captions;
+        for (QPushButton* button : dialog.findChildren<QPushButton*>())
+            captions << button->text();
+        captions.sort();
+        EXPECT_EQ(captions, QStringList({"Abbruch", "Ok"}));
+        dialog.findChild<QLineEdit*>()->setText(QStringLiteral(" Ball "));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    TWidgetDialogService dialogs;
+    ASSERT_TRUE(
+        dialogs.InputText(nullptr, QStringLiteral("Eingabe"), QStringLiteral("Objektname:"), name));
+    EXPECT_EQ(name, QStringLiteral(" Ball "));
 }
