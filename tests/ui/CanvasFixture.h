@@ -19,17 +19,22 @@ class CanvasFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         QSettings().clear();
-        Window = std::make_unique<TMainForm>(&Dialogs);
+        OpenWindow(Dialogs);
+    }
+    void TearDown() override {
+        Window.reset();
+        QSettings().clear();
+    }
+
+    // A new window answering through dialogs, in place of the one open.
+    void OpenWindow(TDialogService& dialogs) {
+        Window = std::make_unique<TMainForm>(&dialogs);
         Window->Project().ProjectWidth = 400;
         Window->Project().ProjectHeight = 300;
         Window->ResetProject();
         Window->show();
         Canvas = Window->findChild<TBufferedScrollTable*>(QStringLiteral("BufferedScrollTable1"));
         View = Canvas->viewport();
-    }
-    void TearDown() override {
-        Window.reset();
-        QSettings().clear();
     }
 
     QPoint AreaCorner() const {

@@ -1,4 +1,5 @@
 #include "CanvasFixture.h"
+#include "ModalAnswers.h"
 
 #include "ui/MessageForm.h"
 #include "ui/TimelineGrid.h"
@@ -12,19 +13,6 @@
 #include <functional>
 
 namespace {
-// Runs answer on the modal dialog once it is shown.
-void WhenShown(const std::function<void(QDialog&)>& answer) {
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        answer(*dialog);
-    });
-}
-
-void PressButton(QDialog& dialog, const char* button) {
-    dialog.findChild<QPushButton*>(QString::fromLatin1(button))->click();
-}
-
 // Scripted answers, except that the frame question is the real dialog.
 class TRealChoiceDialogs : public TScriptedDialogs {
 public:
@@ -62,15 +50,6 @@ protected:
     QToolButton* Button(const char* name) const {
         return Window->findChild<QToolButton*>(QString::fromLatin1(name));
     }
-    void Reopen(TDialogService& dialogs) {
-        Window = std::make_unique<TMainForm>(&dialogs);
-        Window->Project().ProjectWidth = 400;
-        Window->Project().ProjectHeight = 300;
-        Window->ResetProject();
-        Window->show();
-        Canvas = Window->findChild<TBufferedScrollTable*>(QStringLiteral("BufferedScrollTable1"));
-        View = Canvas->viewport();
-    }
 };
 
 const char* const kCreationTools[] = {
@@ -80,9 +59,9 @@ const char* const kCreationTools[] = {
 
 TEST(ChoiceDialog, ButtonsEnterEscapeAndCloseGiveTheirAnswers) {
     const std::vector<std::pair<std::function<void(QDialog&)>, int>> cases = {
-        {[](QDialog& d) { PressButton(d, "ChoiceLeft"); }, 0},
-        {[](QDialog& d) { PressButton(d, "ChoiceMiddle"); }, 1},
-        {[](QDialog& d) { PressButton(d, "ChoiceRight"); }, 2},
+        {[](QDialog& d) { Press(d, "ChoiceLeft"); }, 0},
+        {[](QDialog& d) { Press(d, "ChoiceMiddle"); }, 1},
+        {[](QDialog& d) { Press(d, "ChoiceRight"); }, 2},
         {[](QDialog& d) { QTest::keyClick(&d, Qt::Key_Return); }, 0},
         {[](QDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }, 2},
         {[](QDialog& d) { d.close(); }, 2},
@@ -105,7 +84,7 @@ TEST(ChoiceDialog, ButtonsEnterEscapeAndCloseGiveTheirAnswers) {
 
 TEST_F(EditorGuards, TheRealFrameQuestionTakesOverDiscardsOrCancels) {
     TRealChoiceDialogs real;
-    Reopen(real);
+    OpenWindow(real);
     struct TCase {
         const char* Button;
         int FrameAfter;
@@ -118,7 +97,7 @@ TEST_F(EditorGuards, TheRealFrameQuestionTakesOverDiscardsOrCancels) {
         DrawLine({10, 10}, {60, 60});
         WhenShown([&](QDialog& dialog) {
             EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Information"));
-            PressButton(dialog, c.Button);
+            Press(dialog, c.Button);
         });
         Combo("FrameCombo")->setCurrentIndex(3);
         emit Combo("FrameCombo")->activated(3);
@@ -157,7 +136,7 @@ TEST_F(EditorGuards, ObjectsAreCreatedOnlyInTheMasterFrame) {
 
 TEST_F(EditorGuards, AModalDialogPausesPlaybackAndEditsTheFrameItOpenedOn) {
     TSlowPointDialogs slow;
-    Reopen(slow);
+    OpenWindow(slow);
     slow.Project = &Window->Project();
     DrawLine({10, 10}, {60, 60});
     ClickHeader(1);

@@ -1,4 +1,5 @@
 #include "ui/InputExForm.h"
+#include "ModalAnswers.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -13,21 +14,6 @@
 namespace {
 
 const QStringList Items = {"A", "B", "C"};
-
-// Runs answer on the dialog once it is shown modally.
-void WhenShown(const std::function<void(QDialog&)>& answer) {
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        answer(*dialog);
-    });
-}
-
-template <typename T> T& Child(QDialog& dialog, const char* name) {
-    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return *child;
-}
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "ModalAnswers.h"
 #include "ui/DialogService.h"
 #include "ui/GroupForm.h"
 #include "ui/InputDataForm.h"
@@ -13,29 +14,6 @@
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
-
-namespace {
-
-// Runs answer on the dialog once it is shown modally.
-void WhenShown(const std::function<void(QDialog&)>& answer) {
-    QTimer::singleShot(0, [answer] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        answer(*dialog);
-    });
-}
-
-template <typename T> T& Child(QDialog& dialog, const char* name) {
-    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(child, nullptr) << name;
-    return *child;
-}
-
-void Press(QDialog& dialog, const char* button) {
-    Child<QPushButton>(dialog, button).click();
-}
-
-} // namespace
 
 TEST(InputForm, OneValueHidesTheSecondFieldAndShrinks) {
     QString text = QStringLiteral("0");
