@@ -1,5 +1,7 @@
 #include "ui/SettingsStore.h"
 
+#include "core/model/ProjectLimits.h"
+
 #include <QSettings>
 
 namespace {
@@ -67,14 +69,15 @@ void ProjectSettings(TSettingsIo& io, TProject& p) {
 }
 // A damaged settings file must not start the editor with an unusable project.
 void RepairProjectSettings(TProject& p) {
+    // The same limits as for a project file.
     const TProject fresh;
-    if (p.ProjectWidth < 1)
+    if (!ProjectSideAllowed(p.ProjectWidth))
         p.ProjectWidth = fresh.ProjectWidth;
-    if (p.ProjectHeight < 1)
+    if (!ProjectSideAllowed(p.ProjectHeight))
         p.ProjectHeight = fresh.ProjectHeight;
-    if (p.FrameCount < 1)
+    if (!FrameCountAllowed(p.FrameCount))
         p.FrameCount = fresh.FrameCount;
-    if (p.FramesPerSec < 1)
+    if (!FramesPerSecAllowed(p.FramesPerSec))
         p.FramesPerSec = fresh.FramesPerSec;
 }
 } // namespace

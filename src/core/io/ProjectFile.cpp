@@ -1,11 +1,13 @@
 #include "core/io/ProjectFile.h"
 
+#include "core/io/DeviceWrite.h"
 #include "core/io/ObjectRecord.h"
 #include "core/io/Stream.h"
+#include "core/model/ProjectLimits.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 // Every frame section holds at least its object count.
@@ -55,15 +57,47 @@ void ReadObject(TStream& stream, TProject& loaded, std::size_t frameIndex,
     loaded.Frames[frameIndex]->Objects.push_back(std::move(start.Object));
 }
 
-void ReadFrames(TStream& stream, TProject& loaded, const TObjectContext& context,
-                const TObjectTypes& types) {
+[[noreturn]] void Refuse(const QString& reason) {
+    throw TStreamError(reason.toStdString());
+}
+
+void CheckProjectSize(const TProject& loaded) {
+    if (!ProjectSideAllowed(loaded.ProjectWidth) || !ProjectSideAllowed(loaded.ProjectHeight))
+        Refuse(QStringLiteral("Die Projektgröße %1 x %2 liegt außerhalb von 1 bis %3 Pixeln.")
+                   .arg(loaded.ProjectWidth)
+                   .arg(loaded.ProjectHeight)
+                   .arg(MaxProjectSide));
+}
+
+void CheckFramesPerSec(const TProject& loaded) {
+    // Playback waits 1000 / FramesPerSec milliseconds per frame.
+    if (!FramesPerSecAllowed(loaded.FramesPerSec))
+        Refuse(QStringLiteral("Die Bildrate %1 Frames/Sek. liegt außerhalb von %2 bis %3.")
+                   .arg(loaded.FramesPerSec)
+                   .arg(MinFramesPerSec)
+                   .arg(MaxFramesPerSec));
+}
+
+std::int32_t ReadFrameCount(TStream& stream) {
     const std::int32_t frameCount = stream.ReadCount(MinFrameSectionSize);
     // A project always has its master frame.
     if (frameCount < 1)
-        throw TStreamError("Die Datei enthält kein Bild.");
-    CreateFrames(loaded, frameCount);
+        Refuse(QStringLiteral("Die Datei enthält kein Bild."));
+    if (!FrameCountAllowed(frameCount))
+        Refuse(
+            QStringLiteral("Die Frameanzahl %1 liegt über %2.").arg(frameCount).arg(MaxFrameCount));
+    return frameCount;
+}
+
+void ReadFrames(TStream& stream, TProject& loaded, const TObjectContext& context,
+                const TObjectTypes& types) {
+    CreateFrames(loaded, ReadFrameCount(stream));
+    std::int64_t records = 0;
     for (std::size_t i = 0; i < loaded.Frames.size(); ++i) {
         const std::int32_t objectCount = stream.ReadCount(MinObjectRecordSize);
+        records += objectCount;
+        if (records > MaxObjectRecords)
+            Refuse(QStringLiteral("Die Datei enthält mehr als %1 Objekte.").arg(MaxObjectRecords));
         loaded.Frames[i]->Objects.reserve(objectCount);
         for (std::int32_t n = 0; n < objectCount; ++n)
             ReadObject(stream, loaded, i, context, types);
@@ -75,6 +109,7 @@ void ReadContent(TStream& stream, TProject& loaded, const TObjectContext& contex
                  const TObjectTypes& types) {
     loaded.ProjectWidth = stream.ReadInteger();
     loaded.ProjectHeight = stream.ReadInteger();
+    CheckProjectSize(loaded);
     loaded.BackgroundType = stream.ReadInteger();
     loaded.BackgroundColor = stream.ReadColor();
     loaded.BackgroundImage = stream.ReadString();
@@ -85,11 +120,7 @@ void ReadContent(TStream& stream, TProject& loaded, const TObjectContext& contex
             loaded.BackgroundBitmap = std::move(image);
     }
     loaded.FramesPerSec = stream.ReadInteger();
-    // Playback waits 1000 / FramesPerSec milliseconds per frame.
-    if (loaded.FramesPerSec < 1)
-        throw TStreamError(QStringLiteral("Die Bildrate %1 Frames/Sek. ist ungültig.")
-                               .arg(loaded.FramesPerSec)
-                               .toStdString());
+    CheckFramesPerSec(loaded);
     loaded.ShowPaths = stream.ReadBoolean();
     loaded.Splines = stream.ReadBoolean();
     const std::int32_t playStart = stream.ReadInteger();
@@ -142,19 +173,23 @@ void SaveProject(TProject& project, const QString& fileName, const TObjectTypes&
     if (target.isFile() && !(target.permissions() & writeBits))
         FileFailed(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2"), fileName,
                    QStringLiteral("sie ist schreibgeschützt"));
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        FileFailed(QStringLiteral("Die Datei „%1“ kann nicht angelegt werden: %2"), fileName,
-                   file.errorString());
-    TStream stream(file);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TStream stream(buffer);
     WriteProject(stream, project, types);
-    if (!file.commit())
+    QString reason;
+    if (!ReplaceFile(fileName, bytes, reason))
         FileFailed(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2"), fileName,
-                   file.errorString());
+                   reason);
 }
 
 TLoadResult LoadProject(TProject& project, const QString& fileName, TObjectTable* table,
                         const TObjectTypes& types) {
+    // A folder or a pipe is no project; opening a pipe would wait for a writer.
+    const QFileInfo info(fileName);
+    if (info.exists() && !info.isFile())
+        return TLoadResult::NotAProject;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         FileFailed(QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2"), fileName,

@@ -1,11 +1,13 @@
 #include "core/io/ProjectFile.h"
 #include "core/io/ObjectRecord.h"
 #include "core/io/Stream.h"
+#include "core/model/ProjectLimits.h"
 #include "support/TestMain.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -407,20 +409,60 @@ TEST(ProjectFile, DamagedCountsAndSizesAreErrors) {
     }
 }
 
-TEST(ProjectFile, FrameRateBelowOneIsAnError) {
-    TProject plain;
-    const QByteArray valid = Serialized(plain);
-    // Without a background image the frame rate is at offset 25.
-    ASSERT_EQ(valid.mid(25, 4).toHex(), "0f000000");
-    TUntouched untouched;
-    for (const char* rate : {"00000000", "ffffffff", "00000080"}) {
-        const QByteArray damaged = QByteArray(valid).replace(25, 4, QByteArray::fromHex(rate));
-        EXPECT_THROW(Deserialize(damaged, untouched.Project), TStreamError) << rate;
-        untouched.ExpectUnchanged();
+TEST(ProjectFile, ProjectsBeyondWhatTheEditorMakesAreRefused) {
+    struct TLimitCase {
+        const char* Name;
+        std::function<void(TProject&)> Set;
+        bool Loads;
+    };
+    const auto width = [](std::int32_t w) { return [w](TProject& p) { p.ProjectWidth = w; }; };
+    const auto height = [](std::int32_t h) { return [h](TProject& p) { p.ProjectHeight = h; }; };
+    const auto rate = [](std::int32_t r) { return [r](TProject& p) { p.FramesPerSec = r; }; };
+    const auto frames = [](std::int32_t n) { return [n](TProject& p) { CreateFrames(p, n); }; };
+    const std::vector<TLimitCase> cases = {
+        {"width 0", width(0), false},
+        {"width 1", width(1), true},
+        {"width 30000", width(30000), true},
+        {"width 30001", width(30001), false},
+        {"width 16711880", width(16711880), false},
+        {"height -1", height(-1), false},
+        {"height 1", height(1), true},
+        {"height 30000", height(30000), true},
+        {"height 30001", height(30001), false},
+        {"fps 0", rate(0), false},
+        {"fps 1", rate(1), true},
+        {"fps 100", rate(100), true},
+        {"fps 101", rate(101), false},
+        {"fps -2147483648", rate(std::numeric_limits<std::int32_t>::min()), false},
+        {"30000 frames", frames(30000), true},
+        {"30001 frames", frames(30001), false},
+    };
+    for (const TLimitCase& c : cases) {
+        TProject written;
+        c.Set(written);
+        const QByteArray bytes = Serialized(written);
+        TUntouched untouched;
+        if (c.Loads) {
+            EXPECT_EQ(Deserialize(bytes, untouched.Project), TLoadResult::Loaded) << c.Name;
+            EXPECT_EQ(Serialized(untouched.Project), bytes) << c.Name;
+        } else {
+            EXPECT_THROW(Deserialize(bytes, untouched.Project), TStreamError) << c.Name;
+            untouched.ExpectUnchanged();
+        }
     }
-    const QByteArray slowest = QByteArray(valid).replace(25, 4, QByteArray::fromHex("01000000"));
-    ASSERT_EQ(Deserialize(slowest, untouched.Project), TLoadResult::Loaded);
-    EXPECT_EQ(untouched.Project.FramesPerSec, 1);
+}
+
+TEST(ProjectFile, MoreObjectRecordsThanMemoryCouldHoldAreRefused) {
+    // Only the count is absurd: the bytes behind it are there, as short as records can be.
+    TProject plain;
+    QByteArray bytes = Serialized(plain).left(39);
+    const std::int32_t records = MaxObjectRecords + 1;
+    for (const std::int32_t value : {1, records})
+        bytes.append(reinterpret_cast<const char*>(&value), 4);
+    bytes.append(QByteArray(qsizetype{records} * MinObjectRecordSize, '\0'));
+    TUntouched untouched;
+    EXPECT_THROW(Deserialize(bytes, untouched.Project), TStreamError);
+    untouched.ExpectUnchanged();
 }
 
 TEST(ProjectFile, FailedSaveKeepsTheOldFile) {
