@@ -1,8 +1,7 @@
 #include "core/export/SaveWhole.h"
 
 #include "core/export/ExportError.h"
-
-#include <QSaveFile>
+#include "core/io/DeviceWrite.h"
 
 namespace {
 [[noreturn]] void Fail(const QString& fileName, const QString& reason) {
@@ -12,11 +11,7 @@ namespace {
 } // namespace
 
 void SaveWhole(const QString& fileName, const QByteArray& bytes) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        Fail(fileName, file.errorString());
-    if (file.write(bytes) != bytes.size())
-        Fail(fileName, file.errorString());
-    if (!file.commit())
-        Fail(fileName, file.errorString());
+    QString reason;
+    if (!ReplaceFile(fileName, bytes, reason))
+        Fail(fileName, reason);
 }

@@ -1,5 +1,7 @@
 #include "core/io/Stream.h"
 
+#include "core/io/DeviceWrite.h"
+
 #include "core/io/ImageLimits.h"
 
 #include <QIODevice>
@@ -107,8 +109,8 @@ void TStream::ReadBytes(void* data, qint64 size) {
 }
 
 void TStream::WriteBytes(const void* data, qint64 size) {
-    if (FDevice.write(static_cast<const char*>(data), size) != size)
-        Fail(QStringLiteral("Schreiben fehlgeschlagen: %1").arg(FDevice.errorString()));
+    if (!WriteAll(FDevice, static_cast<const char*>(data), size))
+        Fail(QStringLiteral("Schreiben fehlgeschlagen: %1").arg(DeviceFailure(FDevice)));
 }
 
 std::int32_t TStream::ReadInteger() {
