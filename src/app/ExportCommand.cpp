@@ -49,9 +49,10 @@ std::optional<TFrameRange> ParseRange(const QString& text) {
 // The range asked for, or the project's playback range; on failure the reason.
 std::optional<TFrameRange> ChooseRange(const TCommandLine& line, const TProject& project,
                                        QString& error) {
+    // 1-based, in 64 bits: a file keeps its range as stored, up to the integer limit.
     const QString shown = line.Frames.isEmpty() ? QStringLiteral("playback range %1-%2")
-                                                      .arg(project.PlayStart + 1)
-                                                      .arg(project.PlayEnd + 1)
+                                                      .arg(qint64{project.PlayStart} + 1)
+                                                      .arg(qint64{project.PlayEnd} + 1)
                                                 : QStringLiteral("--frames %1").arg(line.Frames);
     std::optional<TFrameRange> range = TFrameRange{project.PlayStart, project.PlayEnd};
     if (!line.Frames.isEmpty())

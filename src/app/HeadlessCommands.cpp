@@ -12,7 +12,7 @@ int FailCommand(const QString& message) {
 }
 
 bool LoadCommandProject(const QString& fileName, TProject& project, QString& error) {
-    if (!QFileInfo(fileName).isFile()) {
+    if (!QFileInfo::exists(fileName)) {
         error = QStringLiteral("%1: no such project file").arg(fileName);
         return false;
     }

@@ -95,3 +95,11 @@ TEST(DumpCommand, AFrameOfASplineProjectShowsTheSplinePosition) {
     EXPECT_EQ(points[0][1].toDouble(), 69);
     EXPECT_EQ(points[1][0].toDouble(), 60);
 }
+
+TEST(DumpCommand, AProjectOfAnImpossibleSizeIsRefused) {
+    const TKelvroRun run = RunDump({}, QStringLiteral(KELVRO_TEST_DATA "/wide-by-one-byte.kvp"));
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Err.count(QLatin1Char('\n')), 1) << run.Err.toStdString();
+    EXPECT_TRUE(run.Err.contains(QStringLiteral("16711880 x 400"))) << run.Err.toStdString();
+    EXPECT_TRUE(run.Out.isEmpty());
+}

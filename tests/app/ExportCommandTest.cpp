@@ -3,8 +3,11 @@
 #include "support/TestMain.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <limits>
+#include <sys/stat.h>
 
 #include "KelvroProcess.h"
 
@@ -69,10 +72,21 @@ TEST(ExportCommand, FramesPicksTheRangeAndPngWritesPngFiles) {
     EXPECT_EQ(FilesIn(folder, "b*"), QStringList{"b1.bmp"});
 }
 
+// The film of ProjectFolder with its playback range stored at the integer limit.
+QString FilmPlayingToTheLimit(const QString& folder) {
+    TProject project;
+    EXPECT_EQ(LoadProject(project, folder + "/film.kvp", nullptr), TLoadResult::Loaded);
+    project.PlayEnd = std::numeric_limits<std::int32_t>::max();
+    SaveProject(project, folder + "/far.kvp");
+    return folder + "/far.kvp";
+}
+
 TEST(ExportCommand, FailuresAreOneLineStatusOneAndWriteNothing) {
     const QString folder = ProjectFolder("fail");
     const QString film = folder + "/film.kvp";
     const QString x = folder + "/x.bmp";
+    const QString pipe = folder + "/pipe.kvp";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
     struct TFailure {
         QString Output;
         QString Project;
@@ -90,7 +104,11 @@ TEST(ExportCommand, FailuresAreOneLineStatusOneAndWriteNothing) {
         {folder + "/x.avi", film, {}, "GIF/AVI export is not available in this build yet"},
         {folder + "/missing/x.bmp", film, {}, "cannot write into the folder"},
         {folder + "/missing/../x.bmp", film, {}, "cannot write into the folder"},
-        {x, folder + "/none.kvp", {}, "none.kvp"},
+        {x, folder + "/none.kvp", {}, "no such project file"},
+        {x, folder, {}, "not a project file"},
+        {x, pipe, {}, "not a project file"},
+        {x, QStringLiteral(KELVRO_TEST_DATA "/wide-by-one-byte.kvp"), {}, "16711880 x 400"},
+        {x, FilmPlayingToTheLimit(folder), {}, "playback range 2-2147483648: outside frames 1..6"},
     };
     for (const TFailure& failure : failures) {
         const TExportRun run = Export(failure.Output, failure.Project, failure.Options);

@@ -51,7 +51,20 @@ void PutRow(char* at, const QRgb* pixels, int width) {
     }
 }
 
+std::uint64_t RowSize(int width) {
+    return (static_cast<std::uint64_t>(width) * 24 + 31) / 32 * 4;
+}
+
 } // namespace
+
+std::uint64_t BmpFileSize(int width, int height) {
+    return PixelOffset + RowSize(width) * static_cast<std::uint64_t>(height);
+}
+
+bool BmpSizeAllowed(int width, int height) {
+    return width > 0 && height > 0 &&
+           BmpFileSize(width, height) <= std::numeric_limits<std::uint32_t>::max();
+}
 
 QByteArray EncodeBmp(const QImage& image) {
     const QImage rgb = image.format() == QImage::Format_RGB32
@@ -59,10 +72,10 @@ QByteArray EncodeBmp(const QImage& image) {
                            : image.convertToFormat(QImage::Format_RGB32);
     const int width = rgb.width();
     const int height = rgb.height();
-    const std::uint64_t rowSize = (static_cast<std::uint64_t>(width) * 24 + 31) / 32 * 4;
-    const std::uint64_t imageSize = rowSize * static_cast<std::uint64_t>(height);
-    if (rgb.isNull() || imageSize + PixelOffset > std::numeric_limits<std::int32_t>::max())
+    if (rgb.isNull() || !BmpSizeAllowed(width, height))
         throw TExportError("the image is empty or too large for a BMP file");
+    const std::uint64_t rowSize = RowSize(width);
+    const std::uint64_t imageSize = BmpFileSize(width, height) - PixelOffset;
     QByteArray bytes(static_cast<qsizetype>(PixelOffset + imageSize), '\0');
     char* data = bytes.data();
     PutHeaders(data, width, height, static_cast<std::uint32_t>(imageSize));

@@ -81,6 +81,12 @@ int ExportImageSeries(TProject& project, const QString& chosenName, TSeriesForma
     const int frames = static_cast<int>(project.Frames.size());
     if (count > 0 && (first < 0 || first >= frames || count > frames - first))
         throw TExportError("the frames to export lie outside the project");
+    // Known before a frame is painted: a size the format cannot hold fails at once.
+    if (format == TSeriesFormat::Bmp && !BmpSizeAllowed(project.ProjectWidth, project.ProjectHeight))
+        throw TExportError(QStringLiteral("%1 x %2 pixels are too large for a BMP file (4 GB)")
+                               .arg(project.ProjectWidth)
+                               .arg(project.ProjectHeight)
+                               .toStdString());
     const QString base = SeriesBaseName(chosenName, SeriesExtension(format));
     int written = 0;
     try {

@@ -27,8 +27,9 @@ QJsonObject DescribeSettings(const TProject& project) {
         {QStringLiteral("height"), project.ProjectHeight},
         {QStringLiteral("frameCount"), project.FrameCount},
         {QStringLiteral("framesPerSec"), project.FramesPerSec},
-        {QStringLiteral("playStart"), project.PlayStart + 1},
-        {QStringLiteral("playEnd"), project.PlayEnd + 1},
+        // 1-based as the editor shows them; a range stored near the integer limit stays exact.
+        {QStringLiteral("playStart"), qint64{project.PlayStart} + 1},
+        {QStringLiteral("playEnd"), qint64{project.PlayEnd} + 1},
         {QStringLiteral("backgroundType"), project.BackgroundType},
         {QStringLiteral("backgroundColor"), project.BackgroundColor},
         {QStringLiteral("backgroundImage"), project.BackgroundImage},

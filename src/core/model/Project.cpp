@@ -3,17 +3,28 @@
 #include "core/io/ImageFile.h"
 
 #include <QFileInfo>
+#include <algorithm>
+#include <limits>
 
 TProject::TProject() {
     CreateFrames(*this, FrameCount);
 }
 
+namespace {
+// The zoomed side with the margins, computed wide and saturated, as a side and a zoom from
+// anywhere can exceed the integer range.
+int ExtentOf(std::int32_t side, Extended zoom) {
+    const std::int64_t extent = std::int64_t{RoundHalfEven(side * zoom)} + 2 * TProject::Margin;
+    return static_cast<int>(std::min<std::int64_t>(extent, std::numeric_limits<int>::max()));
+}
+} // namespace
+
 int TProject::ExtentWidth() const {
-    return RoundHalfEven(ProjectWidth * Zoom) + 2 * Margin;
+    return ExtentOf(ProjectWidth, Zoom);
 }
 
 int TProject::ExtentHeight() const {
-    return RoundHalfEven(ProjectHeight * Zoom) + 2 * Margin;
+    return ExtentOf(ProjectHeight, Zoom);
 }
 
 void CreateFrames(TProject& project, std::int32_t count) {

@@ -187,3 +187,21 @@ TEST(ImageSeries, FailuresAreReportedAndTheCurrentFrameIsBuiltAgain) {
     EXPECT_EQ(project.Frames[3]->Objects.size(), 1u);
     EXPECT_FALSE(project.Frames[3]->Objects[0]->AnyKeyFrame());
 }
+
+TEST(BmpFile, TheFormatHoldsFilesUpToFourGigabytes) {
+    EXPECT_EQ(BmpFileSize(1, 1), 54u + 4u);
+    EXPECT_EQ(BmpFileSize(30000, 30000), 54u + 90000ull * 30000u);
+    EXPECT_TRUE(BmpSizeAllowed(30000, 30000));
+    EXPECT_FALSE(BmpSizeAllowed(30000, 47800));
+    EXPECT_FALSE(BmpSizeAllowed(0, 10));
+}
+
+TEST(ImageSeries, ASizeTheFormatCannotHoldFailsBeforeAnyFrameIsPainted) {
+    TProject project;
+    project.ProjectWidth = 30000;
+    project.ProjectHeight = 47800;
+    const QString folder = Folder("huge");
+    EXPECT_THROW(ExportImageSeries(project, folder + "/big.bmp", TSeriesFormat::Bmp, 0, 1),
+                 TExportError);
+    EXPECT_TRUE(QDir(folder).entryList(QDir::Files).isEmpty());
+}

@@ -129,3 +129,12 @@ TEST(ProjectDump, ValuesJsonCannotHoldStayValid) {
     EXPECT_EQ(object["points"][1][1].toDouble(), 1e308);
     EXPECT_EQ(object["name"], project.Master().Objects[0]->ObjName);
 }
+
+TEST(ProjectDump, APlaybackRangeStoredAtTheIntegerLimitIsShownExactly) {
+    TProject project = SampleProject();
+    project.PlayStart = std::numeric_limits<std::int32_t>::max();
+    project.PlayEnd = std::numeric_limits<std::int32_t>::max();
+    const QByteArray json = DumpProject(project);
+    EXPECT_TRUE(json.contains("\"playStart\": 2147483648,")) << json.left(300).toStdString();
+    EXPECT_TRUE(json.contains("\"playEnd\": 2147483648,"));
+}
