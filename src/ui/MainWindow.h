@@ -178,6 +178,8 @@ private:
     void DrawGrid1DblClick(int column, int row);
     void PlaySpeedClick();
     void PlayStep();
+    // Puts the start or the end of the playback range on the current frame.
+    void SetPlayRange(bool start);
     void StepComboChange(int index);
 
     // Property panels: a change goes to the selected object as one undoable step, or to the

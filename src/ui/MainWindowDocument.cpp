@@ -35,8 +35,8 @@ bool TMainForm::QuerySave() {
         SaveAction1Execute();
         return !IsModified();
     case QMessageBox::No:
-        FChanged = false;
-        ClearHistory(FProject);
+        // Nothing is thrown away yet: the caller replaces the project, and one whose open is
+        // cancelled or fails keeps its edits and its mark.
         return true;
     default:
         return false;
@@ -106,11 +106,11 @@ void TMainForm::OpenRecentFile(const QString& fileName) {
 }
 
 void TMainForm::OpenProjectFile(const QString& fileName) {
-    FChanged = false;
-    ClearHistory(FProject);
-    // The name changes only with a project actually read, so a later save cannot write the
-    // unchanged project under a name the user chose for another file.
+    // The name and the clean state come only with a project actually read, so a later save
+    // cannot write the unchanged project under a name the user chose for another file, and the
+    // edits of a project kept in memory stay marked.
     if (LoadProject(fileName)) {
+        FChanged = false;
         FFileName = fileName;
         FRecentFiles.Add(fileName);
         ZoomCombo->setCurrentIndex(3);

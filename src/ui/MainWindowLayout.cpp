@@ -165,14 +165,8 @@ void TMainForm::CreateAnimationPanel(QWidget* content) {
             PlaySpeedClick();
     });
     connect(StopSpeed, &QToolButton::clicked, PlaySpeed, [this] { PlaySpeed->setChecked(false); });
-    connect(LeftSpeed, &QToolButton::clicked, this, [this] {
-        FProject.PlayStart = FProject.CurrentFrame;
-        DrawGrid1->viewport()->update();
-    });
-    connect(RightSpeed, &QToolButton::clicked, this, [this] {
-        FProject.PlayEnd = FProject.CurrentFrame;
-        DrawGrid1->viewport()->update();
-    });
+    connect(LeftSpeed, &QToolButton::clicked, this, [this] { SetPlayRange(true); });
+    connect(RightSpeed, &QToolButton::clicked, this, [this] { SetPlayRange(false); });
     connect(StepCombo, &QComboBox::activated, this, &TMainForm::StepComboChange);
     for (QWidget* w : {static_cast<QWidget*>(PlaySpeed), static_cast<QWidget*>(StopSpeed),
                        static_cast<QWidget*>(EndlessSpeed), static_cast<QWidget*>(LeftSpeed),

@@ -11,6 +11,18 @@
 #include <QThread>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
+
+namespace {
+// A file keeps its playback range as stored, which may lie outside its frames.
+int PlayFirst(const TProject& project) {
+    return std::clamp(project.PlayStart, 0, project.FrameCount - 1);
+}
+
+int PlayLast(const TProject& project) {
+    return std::clamp(project.PlayEnd, 0, project.FrameCount - 1);
+}
+} // namespace
 
 void TMainForm::FrameComboChange(bool askUser) {
     const QString selectedId = FTypesObject ? FTypesObject->ID : QString();
@@ -127,8 +139,8 @@ void TMainForm::DrawGrid1DblClick(int column, int row) {
 
 void TMainForm::PlaySpeedClick() {
     UpdateControls();
-    if (FrameCombo->currentIndex() == FProject.PlayEnd) {
-        FrameCombo->setCurrentIndex(FProject.PlayStart);
+    if (FrameCombo->currentIndex() == PlayLast(FProject)) {
+        FrameCombo->setCurrentIndex(PlayFirst(FProject));
         FrameComboChange(false);
     }
     FPlayLoopLevel = QThread::currentThread()->loopLevel();
@@ -151,7 +163,7 @@ void TMainForm::PlayStep() {
     if (QThread::currentThread()->loopLevel() > FPlayLoopLevel)
         return;
     const int shown = FrameCombo->currentIndex();
-    if (shown < FProject.PlayEnd) {
+    if (shown < PlayLast(FProject)) {
         FrameCombo->setCurrentIndex(shown + 1);
     } else if (!EndlessSpeed->isChecked()) {
         PlaySpeed->setChecked(false);
@@ -161,10 +173,20 @@ void TMainForm::PlayStep() {
         UpdateControls();
         return;
     } else {
-        FrameCombo->setCurrentIndex(FProject.PlayStart);
+        FrameCombo->setCurrentIndex(PlayFirst(FProject));
     }
     FrameComboChange(false);
     ScrollToCurrentFrame();
+}
+
+void TMainForm::SetPlayRange(bool start) {
+    std::int32_t& bound = start ? FProject.PlayStart : FProject.PlayEnd;
+    if (bound == FProject.CurrentFrame)
+        return;
+    bound = FProject.CurrentFrame;
+    // The range is saved with the project.
+    FChanged = true;
+    UpdateControls();
 }
 
 void TMainForm::StepComboChange(int index) {

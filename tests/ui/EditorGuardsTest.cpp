@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QWheelEvent>
 #include <functional>
+#include <limits>
 
 namespace {
 // Scripted answers, except that the frame question is the real dialog.
@@ -216,4 +217,22 @@ TEST_F(EditorGuards, CommandsNotInThisBuildAreNeverOffered) {
     for (const char* name : {"ExportAction1", "CutAction1", "CopyAction1", "PasteAction1",
                              "SettingsAction1", "ContentAction1", "AboutAction1"})
         EXPECT_FALSE(Action(name)->isEnabled()) << name;
+}
+
+TEST_F(EditorGuards, ThePlaybackRangeIsSavedWorkAndAStoredOneBeyondTheFramesIsSafe) {
+    ClickHeader(5);
+    Button("LeftSpeed")->click();
+    ClickHeader(8);
+    Button("RightSpeed")->click();
+    EXPECT_EQ(Window->Project().PlayStart, 4);
+    EXPECT_EQ(Window->Project().PlayEnd, 7);
+    EXPECT_TRUE(Window->IsModified());
+
+    // A file keeps its range as stored; playback stays within the frames there are.
+    Window->Project().PlayEnd = std::numeric_limits<std::int32_t>::max();
+    Window->Project().FramesPerSec = 100;
+    ClickHeader(47);
+    Button("PlaySpeed")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Button("PlaySpeed")->isChecked(); }, 5000));
+    EXPECT_EQ(Window->Project().CurrentFrame, 49);
 }

@@ -15,12 +15,14 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 
 namespace {
 QString Status(TMainForm& window, int field) {
@@ -172,15 +174,29 @@ TEST_F(MainWindowTest, QuerySaveAsksOnlyWhenModified) {
     EXPECT_TRUE(Dialogs.Asked.isEmpty());
 }
 
-TEST_F(MainWindowTest, QuerySaveNoDiscardsTheHistory) {
+TEST_F(MainWindowTest, NoThenACancelledOrFailedOpenKeepsTheEditsMarked) {
+    const QString other = QDir(TestScratchFolder()).filePath(QStringLiteral("no-project.kvp"));
+    QFile file(other);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(64, '\x07'));
+    file.close();
     TMainForm window(&Dialogs);
+    window.show();
     AddPendingChange(window);
-    Dialogs.Answers = {QMessageBox::No};
-    EXPECT_TRUE(window.QuerySave());
-    EXPECT_EQ(Dialogs.Asked,
-              QStringList({"Bestätigung: \"Unbenannt\" wurde geändert. Speichern?"}));
-    EXPECT_TRUE(window.Project().CurrentUndo().empty());
-    EXPECT_FALSE(window.IsModified());
+    for (const QStringList& chosen : {QStringList(), QStringList({other})}) {
+        Dialogs.Answers = {QMessageBox::No};
+        Dialogs.Files = chosen;
+        Action(window, "OpenAction1")->trigger();
+        EXPECT_TRUE(window.IsModified());
+        EXPECT_EQ(window.Project().CurrentUndo().size(), 1u);
+        EXPECT_EQ(Status(window, 1), QStringLiteral("Geändert"));
+    }
+    EXPECT_EQ(
+        Dialogs.Asked,
+        QStringList(2, QStringLiteral("Bestätigung: \"Unbenannt\" wurde geändert. Speichern?")));
+    Dialogs.Answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(Dialogs.Asked.size(), 3);
 }
 
 TEST_F(MainWindowTest, QuerySaveCancelKeepsEverything) {
@@ -541,4 +557,35 @@ TEST_F(MainWindowTest, EveryPanelFitsTheDefaultWindowAndThePlayControlsExplainTh
     for (const auto& [name, hint] : hints)
         EXPECT_EQ(window.findChild<QToolButton*>(QString::fromLatin1(name))->toolTip(),
                   QString::fromUtf8(hint));
+}
+
+TEST_F(MainWindowTest, AFullDiskSaveKeepsTheOldFileSaysWhyAndStaysModified) {
+    const QString folder = ScratchFile(QStringLiteral("full-disk"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QByteArray mountPoint = QFile::encodeName(folder);
+    if (::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no small file system can be mounted here (needs root)";
+    const auto unmount = qScopeGuard([&] { ::umount2(mountPoint.constData(), MNT_DETACH); });
+    const QString film = folder + QStringLiteral("/film.kvp");
+    {
+        QFile old(film);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("older film");
+    }
+    TMainForm window(&Dialogs);
+    QImage large(300, 300, QImage::Format_RGB32);
+    large.fill(Qt::red);
+    window.Project().BackgroundBitmap = large;
+    AddPendingChange(window);
+    Dialogs.Files = {film};
+    Action(window, "SaveAsAction1")->trigger();
+    ASSERT_EQ(Dialogs.Errors.size(), 1);
+    EXPECT_TRUE(
+        Dialogs.Errors[0].contains(QStringLiteral("Kein Speicherplatz auf dem Datenträger")))
+        << Dialogs.Errors[0].toStdString();
+    QFile old(film);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("older film"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList({"film.kvp"}));
+    EXPECT_TRUE(window.IsModified());
 }
