@@ -5,7 +5,7 @@ PACKAGES = qt6-base-dev libgif-dev libjpeg-dev libavformat-dev libavcodec-dev li
            libavutil-dev libgtest-dev libbenchmark-dev cmake g++ make pkg-config \
            fonts-liberation fonts-dejavu-core qt6-translations-l10n ccache
 
-.PHONY: run test build configure deps sanitize bench format clean
+.PHONY: run test build configure deps sanitize sanitize-core bench format clean
 
 run: build
 	$(BUILD_DIR)/src/app/kelvro
@@ -32,6 +32,14 @@ sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKELVRO_SANITIZE=ON
 	cmake --build build-sanitize -j $(JOBS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS)
+
+# The core tests alone under AddressSanitizer and UBSan: what CI runs besides "make test".
+CORE_TESTS = test_core_model test_core_objects test_core_render test_core_anim test_core_io \
+             test_core_edit test_core_export
+sanitize-core: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKELVRO_SANITIZE=ON
+	cmake --build build-sanitize -j $(JOBS) --target $(CORE_TESTS)
+	cd build-sanitize && ctest --output-on-failure -j $(JOBS) -L core
 
 bench: build
 	for b in $(BUILD_DIR)/bench/bench_*; do $$b; done
