@@ -16,8 +16,11 @@ test: build
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# Extra CMake options, e.g. CMAKE_OPTIONS=-DKELVRO_WERROR=ON as CI uses.
+CMAKE_OPTIONS ?=
+
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
 
 # Installs the Debian packages that are missing (needs root or sudo).
 deps:
@@ -37,7 +40,7 @@ sanitize: deps
 CORE_TESTS = test_core_model test_core_objects test_core_render test_core_anim test_core_io \
              test_core_edit test_core_export
 sanitize-core: deps
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKELVRO_SANITIZE=ON
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKELVRO_SANITIZE=ON $(CMAKE_OPTIONS)
 	cmake --build build-sanitize -j $(JOBS) --target $(CORE_TESTS)
 	cd build-sanitize && ctest --output-on-failure -j $(JOBS) -L core
 
