@@ -163,7 +163,8 @@ private:
     void DataAction1Execute();
     void EditCentre();
     void EditPointList();
-    void RecordChange(const TTypesObject& before);
+    // Changes the selected object as one undoable step, then refreshes.
+    void ChangeSelected(const std::function<void(TTypesObject&)>& edit);
     void NameSpeedClick();
     void GroupSpeedClick();
 

@@ -1,4 +1,4 @@
-#include "core/edit/Undo.h"
+#include "core/edit/FrameEdit.h"
 #include "core/io/ObjectFactory.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/MainWindow.h"
@@ -165,12 +165,11 @@ void TMainForm::CreateMouseUp(TShiftState shift, QPoint at) {
     if (FTypesObject) {
         FTypesObject->CreateMouseUp(TMouseButton::mbLeft, shift, at.x(), at.y());
         if (FTypesObject->HasChanged()) {
-            const int index = IndexOfObject(FTypesObject);
+            TFrameEdit step(FProject);
             if (ExtendMode == 0)
-                RecordUndo(FProject, utAdded, FTypesObject, nullptr, index, -1, QString());
+                step.Added(*FTypesObject);
             else
-                RecordUndo(FProject, utChanged, FTypesObject, FTempObject.get(), index, -1,
-                           QString());
+                step.Changed(*FTypesObject, *FTempObject);
         }
     }
     FinishCommand();
@@ -270,8 +269,7 @@ void TMainForm::EndChangeGesture(TShiftState shift, QPoint at) {
     } else if (FTypesObject) {
         FTypesObject->ChangeMouseUp(TMouseButton::mbLeft, shift, at.x(), at.y());
         if (FTypesObject->HasChanged() && Flag)
-            RecordUndo(FProject, utChanged, FTypesObject, FTempObject.get(),
-                       IndexOfObject(FTypesObject), -1, QString());
+            TFrameEdit(FProject).Changed(*FTypesObject, *FTempObject);
     } else if (DragActive) {
         DragActive = false;
         MultiSelectionRect = Shifted(DragRect, -corner);

@@ -1,4 +1,4 @@
-#include "core/edit/Undo.h"
+#include "core/edit/FrameEdit.h"
 #include "core/model/NumberText.h"
 #include "core/model/ObjectNames.h"
 #include "core/objects/TypesBezierPolygon.h"
@@ -41,15 +41,13 @@ void TMainForm::MoveInOrder(int step) {
     const int j = i + step;
     if (i < 0 || j < 0 || j >= static_cast<int>(objects.size()))
         return;
-    RecordUndo(FProject, utReordered, FTypesObject, nullptr, i, j, QString());
-    std::swap(objects[i], objects[j]);
+    TFrameEdit(FProject).Reorder(i, j);
     ResetCursorAndRepaint();
     FinishCommand();
 }
 
-void TMainForm::RecordChange(const TTypesObject& before) {
-    RecordUndo(FProject, utChanged, FTypesObject, &before, IndexOfObject(FTypesObject), -1,
-               QString());
+void TMainForm::ChangeSelected(const std::function<void(TTypesObject&)>& edit) {
+    TFrameEdit(FProject).Change(*FTypesObject, edit);
     ResetCursorAndRepaint();
     FinishCommand();
 }
@@ -63,12 +61,12 @@ void TMainForm::AngleAction1Execute() {
     QString text = FormatNumber(placement->Angle);
     if (!FDialogs->InputValue(this, kCaption, QStringLiteral("Winkel:"), text))
         return;
-    const std::unique_ptr<TTypesObject> before = CloneObject(FTypesObject, FProject.Zoom);
     TPlacement changed = *placement;
     changed.Angle = ParseNumber(text);
-    FTypesObject->SetAspectPlacement(changed);
-    FTypesObject->KeyFrameTurn = true;
-    RecordChange(*before);
+    ChangeSelected([&changed](TTypesObject& object) {
+        object.SetAspectPlacement(changed);
+        object.KeyFrameTurn = true;
+    });
 }
 
 void TMainForm::StretchAction1Execute() {
@@ -82,13 +80,13 @@ void TMainForm::StretchAction1Execute() {
     if (!FDialogs->InputValues(this, kCaption, QStringLiteral("Streckung X:"),
                                QStringLiteral("Streckung Y:"), x, y))
         return;
-    const std::unique_ptr<TTypesObject> before = CloneObject(FTypesObject, FProject.Zoom);
     TPlacement changed = *placement;
     changed.XPercent = ParseNumber(x);
     changed.YPercent = ParseNumber(y);
-    FTypesObject->SetAspectPlacement(changed);
-    FTypesObject->KeyFrameStretch = true;
-    RecordChange(*before);
+    ChangeSelected([&changed](TTypesObject& object) {
+        object.SetAspectPlacement(changed);
+        object.KeyFrameStretch = true;
+    });
 }
 
 void TMainForm::DataAction1Execute() {
@@ -108,22 +106,23 @@ void TMainForm::EditCentre() {
     if (!FDialogs->InputValues(this, kCaption, QStringLiteral("Mittelpunkt X:"),
                                QStringLiteral("Mittelpunkt Y:"), x, y))
         return;
-    const std::unique_ptr<TTypesObject> before = CloneObject(FTypesObject, FProject.Zoom);
     TPlacement changed = placement;
     changed.Centre = {ParseNumber(x), ParseNumber(y)};
-    FTypesObject->SetAspectPlacement(changed);
-    FTypesObject->KeyFrameMove = true;
-    RecordChange(*before);
+    ChangeSelected([&changed](TTypesObject& object) {
+        object.SetAspectPlacement(changed);
+        object.KeyFrameMove = true;
+    });
 }
 
 void TMainForm::EditPointList() {
-    const std::unique_ptr<TTypesObject> before = CloneObject(FTypesObject, FProject.Zoom);
+    // The grid edits a copy of the points; the object changes only on "Ok".
     TPolyPointsEx points = *FTypesObject->AspectPoints();
     if (!FDialogs->EditPoints(this, points, IsClosed(*FTypesObject)))
         return;
-    FTypesObject->SetAspectPoints(points);
-    FTypesObject->KeyFrameMove = true;
-    RecordChange(*before);
+    ChangeSelected([&points](TTypesObject& object) {
+        object.SetAspectPoints(points);
+        object.KeyFrameMove = true;
+    });
 }
 
 void TMainForm::NameSpeedClick() {

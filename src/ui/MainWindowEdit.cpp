@@ -1,5 +1,5 @@
+#include "core/edit/FrameEdit.h"
 #include "core/edit/Undo.h"
-#include "core/model/ObjectId.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/MainWindow.h"
 
@@ -38,25 +38,18 @@ void TMainForm::DeleteAction1Execute() {
         DeleteMultiSelection();
     } else if (FTypesObject) {
         const int index = IndexOfObject(FTypesObject);
-        FTypesObject->ChangeSelection(false, false);
-        RecordUndo(FProject, utDeleted, FTypesObject, nullptr, index, -1, QString());
-        FProject.CurrentObjects().erase(FProject.CurrentObjects().begin() + index);
         FTypesObject = nullptr;
+        TFrameEdit(FProject).Delete(index);
     }
     ResetCursorAndRepaint();
     FinishCommand();
 }
 
 void TMainForm::DeleteMultiSelection() {
-    const QString group = NewObjectID();
-    TObjectList& objects = FProject.CurrentObjects();
-    // Recorded from the highest index down, so undoing re-inserts from the lowest up.
-    for (auto it = MultiSelection.rbegin(); it != MultiSelection.rend(); ++it) {
-        objects[*it]->ChangeSelection(false, false);
-        RecordUndo(FProject, utDeleted, objects[*it].get(), nullptr, *it, -1, group);
-    }
+    TFrameEdit step(FProject, true);
+    // From the highest index down, so undoing re-inserts from the lowest up.
     for (auto it = MultiSelection.rbegin(); it != MultiSelection.rend(); ++it)
-        objects.erase(objects.begin() + *it);
+        step.Delete(*it);
     ClearMultiSelection();
 }
 

@@ -1,4 +1,4 @@
-#include "core/edit/Undo.h"
+#include "core/edit/FrameEdit.h"
 #include "core/render/Primitives.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/CollapsiblePanel.h"
@@ -286,10 +286,8 @@ void TMainForm::ApplyPanelChange(const std::function<void(TProps&)>& toObject,
         toObject(props);
         // An unchanged value is no step to undo.
         if (!(props == FTypesObject->GetProps())) {
-            const std::unique_ptr<TTypesObject> before = CloneObject(FTypesObject, FProject.Zoom);
-            FTypesObject->ChangeProps(props, true);
-            RecordUndo(FProject, utChanged, FTypesObject, before.get(), IndexOfObject(FTypesObject),
-                       -1, QString());
+            TFrameEdit(FProject).Change(*FTypesObject,
+                                        [&props](TTypesObject& o) { o.ChangeProps(props, true); });
         }
     } else {
         toDefaults(FSettings.Defaults);

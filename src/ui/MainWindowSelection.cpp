@@ -1,5 +1,4 @@
-#include "core/edit/Undo.h"
-#include "core/model/ObjectId.h"
+#include "core/edit/FrameEdit.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/MainWindow.h"
 #include "ui/RectOps.h"
@@ -65,13 +64,10 @@ TRect TMainForm::MultiSelectionBounds() const {
 }
 
 void TMainForm::MoveMultiSelection(Extended dX, Extended dY) {
-    const QString group = NewObjectID();
-    for (int index : MultiSelection) {
-        TTypesObject* object = FProject.CurrentObjects()[index].get();
-        const std::unique_ptr<TTypesObject> before = CloneObject(object, FProject.Zoom);
-        object->Move(dX, dY);
-        RecordUndo(FProject, utChanged, object, before.get(), index, -1, group);
-    }
+    TFrameEdit step(FProject, true);
+    for (int index : MultiSelection)
+        step.Change(*FProject.CurrentObjects()[index],
+                    [dX, dY](TTypesObject& o) { o.Move(dX, dY); });
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -125,10 +121,8 @@ void TMainForm::HandleKeyDown(int key) {
         MultiSelectionRect =
             Shifted(MultiSelectionRect, QPoint(RoundHalfEven(dx * zoom), RoundHalfEven(dy * zoom)));
     } else if (FTypesObject) {
-        const std::unique_ptr<TTypesObject> before = CloneObject(FTypesObject, zoom);
-        FTypesObject->Move(dx * zoom, dy * zoom);
-        RecordUndo(FProject, utChanged, FTypesObject, before.get(), IndexOfObject(FTypesObject), -1,
-                   QString());
+        TFrameEdit(FProject).Change(*FTypesObject,
+                                    [&](TTypesObject& o) { o.Move(dx * zoom, dy * zoom); });
     } else {
         return;
     }
