@@ -3,7 +3,7 @@
 // must also write, read back and write again to the same bytes, and dump without trouble.
 #include "core/io/ProjectDump.h"
 #include "core/io/ProjectFile.h"
-#include "core/io/Stream.h"
+#include "core/model/Stream.h"
 
 #include <QBuffer>
 #include <cstdint>

@@ -1,5 +1,5 @@
 #include "core/edit/FrameEdit.h"
-#include "core/io/ObjectFactory.h"
+#include "core/objects/ObjectFactory.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/MainWindow.h"
 #include "ui/RectOps.h"

@@ -1,5 +1,6 @@
 #include "ui/SettingsStore.h"
 
+#include "core/io/Background.h"
 #include "core/model/ProjectLimits.h"
 
 #include <QSettings>

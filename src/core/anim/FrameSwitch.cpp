@@ -1,12 +1,13 @@
 #include "core/anim/FrameSwitch.h"
 
 #include "core/anim/Anim.h"
-#include "core/edit/Undo.h"
 
 TTypesObject* SwitchFrame(TProject& project, int target, const QString& selectedId, bool& changed) {
     if (!project.CurrentUndo().empty())
         changed = true;
-    ClearHistory(project);
+    // The pending changes of the frame that is left are taken over; its history ends here.
+    project.CurrentUndo().clear();
+    project.CurrentRedo().clear();
     if (project.CurrentFrame > 0)
         StripFrame(*project.Frames[project.CurrentFrame]);
     project.CurrentFrame = target;

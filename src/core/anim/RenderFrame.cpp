@@ -1,6 +1,6 @@
 #include "core/anim/RenderFrame.h"
 
-#include "core/render/BitmapCanvas.h"
+#include "core/model/BitmapCanvas.h"
 #include "core/render/MaskClip.h"
 #include "core/render/Primitives.h"
 

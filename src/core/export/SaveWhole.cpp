@@ -1,7 +1,7 @@
 #include "core/export/SaveWhole.h"
 
 #include "core/export/ExportError.h"
-#include "core/io/DeviceWrite.h"
+#include "core/model/DeviceWrite.h"
 
 namespace {
 [[noreturn]] void Fail(const QString& fileName, const QString& reason) {

@@ -1,6 +1,7 @@
 #include "core/io/ProjectDump.h"
 
 #include "core/io/JsonWriter.h"
+#include "core/model/JsonValues.h"
 
 namespace {
 QJsonObject DescribeFrame(const TFrame& frame, int frameIndex) {
@@ -76,19 +77,4 @@ QJsonObject DescribeProps(const TProps& props) {
         {QStringLiteral("transColor"), props.TransColor},
         {QStringLiteral("mask"), props.Mask},
     };
-}
-
-QJsonValue JsonNumber(Extended value) {
-    return static_cast<double>(value);
-}
-
-QJsonArray JsonPoint(const TPointEx& point) {
-    return {JsonNumber(point.X), JsonNumber(point.Y)};
-}
-
-QJsonArray JsonPoints(const TPolyPointsEx& points) {
-    QJsonArray array;
-    for (const TPointEx& point : points)
-        array.append(JsonPoint(point));
-    return array;
 }

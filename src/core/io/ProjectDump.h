@@ -16,8 +16,3 @@ QByteArray DumpProject(const TProject& project, std::optional<int> frameIndex = 
 // fields the object's own type adds.
 QJsonObject DescribeObject(const TTypesObject& object);
 QJsonObject DescribeProps(const TProps& props);
-
-// Helpers for the fields of object types; extended values become doubles.
-QJsonValue JsonNumber(Extended value);
-QJsonArray JsonPoint(const TPointEx& point);
-QJsonArray JsonPoints(const TPolyPointsEx& points);

@@ -1,8 +1,8 @@
 #include "core/io/ProjectFile.h"
 
-#include "core/io/DeviceWrite.h"
-#include "core/io/ObjectRecord.h"
-#include "core/io/Stream.h"
+#include "core/model/DeviceWrite.h"
+#include "core/objects/ObjectRecord.h"
+#include "core/model/Stream.h"
 #include "core/model/ProjectLimits.h"
 
 #include <QBuffer>

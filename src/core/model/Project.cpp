@@ -1,8 +1,5 @@
 #include "core/model/Project.h"
 
-#include "core/io/ImageFile.h"
-
-#include <QFileInfo>
 #include <algorithm>
 #include <limits>
 
@@ -59,15 +56,4 @@ void ResizeFrames(TProject& project, std::int32_t count) {
     project.PlayStart = 0;
     project.PlayEnd = count - 1;
     project.Zoom = 1.0L;
-}
-
-void UpdateBackgroundBitmap(TProject& project) {
-    project.BackgroundBitmap.reset();
-    if (project.BackgroundType != 1 || project.BackgroundImage.isEmpty() ||
-        !QFileInfo(project.BackgroundImage).isFile())
-        return;
-    QImage image;
-    // An unreadable background shows the plain colour, as a missing one does.
-    if (LoadImageFile(image, project.BackgroundImage).Ok && !image.isNull())
-        project.BackgroundBitmap = std::move(image);
 }

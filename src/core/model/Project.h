@@ -54,6 +54,3 @@ void CreateFrames(TProject& project, std::int32_t count);
 void ResetFrames(TProject& project);
 // Cuts or extends the sequence to count frames in place; frames below count keep their contents.
 void ResizeFrames(TProject& project, std::int32_t count);
-
-// Loads BackgroundBitmap when the background is an existing image file and frees it otherwise.
-void UpdateBackgroundBitmap(TProject& project);

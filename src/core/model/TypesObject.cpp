@@ -1,7 +1,7 @@
 #include "core/model/TypesObject.h"
 
 #include "core/model/ObjectId.h"
-#include "core/render/BitmapCanvas.h"
+#include "core/model/BitmapCanvas.h"
 
 TTypesObject::TTypesObject() : ID(NewObjectID()) {}
 

@@ -1,7 +1,7 @@
 #include "core/objects/PointListObject.h"
 
-#include "core/io/ProjectDump.h"
-#include "core/io/Stream.h"
+#include "core/model/JsonValues.h"
+#include "core/model/Stream.h"
 #include "core/objects/Geometry.h"
 
 #include <QPainter>

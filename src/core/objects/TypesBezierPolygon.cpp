@@ -1,7 +1,7 @@
 #include "core/objects/TypesBezierPolygon.h"
 
-#include "core/io/ObjectRecord.h"
-#include "core/io/Stream.h"
+#include "core/objects/ObjectRecord.h"
+#include "core/model/Stream.h"
 #include "core/objects/Geometry.h"
 #include "core/render/Primitives.h"
 

@@ -1,9 +1,9 @@
 #include "core/objects/TypesBitmap.h"
 
-#include "core/io/ImageFile.h"
-#include "core/io/ObjectRecord.h"
-#include "core/io/ProjectDump.h"
-#include "core/io/Stream.h"
+#include "core/model/ImageFile.h"
+#include "core/objects/ObjectRecord.h"
+#include "core/model/JsonValues.h"
+#include "core/model/Stream.h"
 #include "core/model/ObjectDialogs.h"
 #include "core/render/Primitives.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/io/ObjectFactory.h"
+#include "core/objects/ObjectFactory.h"
 #include "core/objects/PlacedObject.h"
 
 #include <QImage>

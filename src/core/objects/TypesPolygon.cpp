@@ -1,8 +1,8 @@
 #include "core/objects/TypesPolygon.h"
 
-#include "core/io/ObjectRecord.h"
-#include "core/io/ProjectDump.h"
-#include "core/io/Stream.h"
+#include "core/objects/ObjectRecord.h"
+#include "core/model/JsonValues.h"
+#include "core/model/Stream.h"
 #include "core/objects/Geometry.h"
 #include "core/render/Primitives.h"
 

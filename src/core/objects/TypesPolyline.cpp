@@ -1,7 +1,7 @@
 #include "core/objects/TypesPolyline.h"
 
-#include "core/io/ObjectRecord.h"
-#include "core/io/Stream.h"
+#include "core/objects/ObjectRecord.h"
+#include "core/model/Stream.h"
 #include "core/render/Primitives.h"
 
 TTypesPolyline::TTypesPolyline(Extended globalZoom) : TPointListObject(globalZoom) {}

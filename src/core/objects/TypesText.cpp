@@ -1,7 +1,7 @@
 #include "core/objects/TypesText.h"
 
-#include "core/io/ObjectRecord.h"
-#include "core/io/Stream.h"
+#include "core/objects/ObjectRecord.h"
+#include "core/model/Stream.h"
 #include "core/model/ObjectDialogs.h"
 #include "core/render/Primitives.h"
 

@@ -1,8 +1,8 @@
 #include "core/anim/Anim.h"
-#include "core/io/ImageLimits.h"
-#include "core/io/ObjectRecord.h"
+#include "core/model/ImageLimits.h"
+#include "core/objects/ObjectRecord.h"
 #include "core/io/ProjectFile.h"
-#include "core/io/Stream.h"
+#include "core/model/Stream.h"
 #include "core/objects/TypesBitmap.h"
 
 #include <QBuffer>

@@ -1,5 +1,5 @@
 #include "core/io/ProjectFile.h"
-#include "core/io/Stream.h"
+#include "core/model/Stream.h"
 #include "core/objects/TypesPolygon.h"
 #include "core/objects/TypesPolyline.h"
 #include "support/TestMain.h"

@@ -1,6 +1,6 @@
 #include "core/io/ProjectFile.h"
-#include "core/io/ObjectRecord.h"
-#include "core/io/Stream.h"
+#include "core/objects/ObjectRecord.h"
+#include "core/model/Stream.h"
 #include "core/model/ProjectLimits.h"
 #include "support/TestMain.h"
 

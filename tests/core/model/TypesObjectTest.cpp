@@ -1,5 +1,5 @@
 #include "core/model/ObjectId.h"
-#include "core/render/BitmapCanvas.h"
+#include "core/model/BitmapCanvas.h"
 #include "support/TestObject.h"
 
 #include <QImage>

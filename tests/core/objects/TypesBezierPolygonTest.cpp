@@ -1,9 +1,9 @@
 #include "RecordingTable.h"
 
-#include "core/io/ObjectRecord.h"
-#include "core/io/Stream.h"
+#include "core/objects/ObjectRecord.h"
+#include "core/model/Stream.h"
 #include "core/objects/TypesBezierPolygon.h"
-#include "core/render/BitmapCanvas.h"
+#include "core/model/BitmapCanvas.h"
 
 #include <QBuffer>
 #include <QJsonArray>

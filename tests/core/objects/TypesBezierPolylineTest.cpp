@@ -1,7 +1,7 @@
 #include "RecordingTable.h"
 
-#include "core/io/ObjectRecord.h"
-#include "core/io/Stream.h"
+#include "core/objects/ObjectRecord.h"
+#include "core/model/Stream.h"
 #include "core/objects/TypesBezierPolyline.h"
 
 #include <QBuffer>

@@ -1,15 +1,15 @@
 #include "RecordingTable.h"
 
 #include "core/anim/Anim.h"
-#include "core/io/ObjectRecord.h"
+#include "core/objects/ObjectRecord.h"
 #include "core/io/ProjectDump.h"
-#include "core/io/Stream.h"
+#include "core/model/Stream.h"
 #include "core/model/Frame.h"
 #include "core/model/Project.h"
 #include "core/objects/ShapeCatalogue.h"
 #include "core/objects/TypesForm.h"
 #include "core/objects/TypesPolygon.h"
-#include "core/render/BitmapCanvas.h"
+#include "core/model/BitmapCanvas.h"
 
 #include <QBuffer>
 #include <QJsonArray>

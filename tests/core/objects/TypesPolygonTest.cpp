@@ -1,9 +1,9 @@
 #include "RecordingTable.h"
 
-#include "core/io/Stream.h"
+#include "core/model/Stream.h"
 #include "core/objects/TypesPolygon.h"
 #include "core/objects/TypesPolyline.h"
-#include "core/render/BitmapCanvas.h"
+#include "core/model/BitmapCanvas.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>

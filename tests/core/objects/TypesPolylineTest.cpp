@@ -1,6 +1,6 @@
 #include "RecordingTable.h"
 
-#include "core/io/Stream.h"
+#include "core/model/Stream.h"
 #include "core/objects/TypesPolyline.h"
 
 #include <QBuffer>

@@ -1,9 +1,9 @@
 #include "RecordingTable.h"
 
 #include "core/anim/Anim.h"
-#include "core/io/ObjectRecord.h"
+#include "core/objects/ObjectRecord.h"
 #include "core/io/ProjectDump.h"
-#include "core/io/Stream.h"
+#include "core/model/Stream.h"
 #include "core/objects/TypesText.h"
 #include "core/render/Primitives.h"
 

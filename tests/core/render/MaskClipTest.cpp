@@ -1,6 +1,6 @@
 #include "RenderTestSupport.h"
 
-#include "core/render/BitmapCanvas.h"
+#include "core/model/BitmapCanvas.h"
 #include "core/render/MaskClip.h"
 #include "core/render/Primitives.h"
 

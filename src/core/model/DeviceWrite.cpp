@@ -1,4 +1,4 @@
-#include "core/io/DeviceWrite.h"
+#include "core/model/DeviceWrite.h"
 
 #include <QFileDevice>
 #include <QSaveFile>

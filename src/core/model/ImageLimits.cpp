@@ -1,4 +1,4 @@
-#include "core/io/ImageLimits.h"
+#include "core/model/ImageLimits.h"
 
 bool ImageSizeAllowed(qint64 width, qint64 height) {
     return width <= MaxImageSide && height <= MaxImageSide && width * height <= MaxImagePixels;

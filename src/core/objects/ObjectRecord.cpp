@@ -1,6 +1,6 @@
-#include "core/io/ObjectRecord.h"
+#include "core/objects/ObjectRecord.h"
 
-#include "core/io/Stream.h"
+#include "core/model/Stream.h"
 
 void WriteObjectCommon(TStream& stream, const TTypesObject& object, TRecordName name) {
     stream.WriteInteger(object.TypeCode());

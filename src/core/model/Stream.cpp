@@ -1,8 +1,8 @@
-#include "core/io/Stream.h"
+#include "core/model/Stream.h"
 
-#include "core/io/DeviceWrite.h"
+#include "core/model/DeviceWrite.h"
 
-#include "core/io/ImageLimits.h"
+#include "core/model/ImageLimits.h"
 
 #include <QIODevice>
 #include <QtEndian>

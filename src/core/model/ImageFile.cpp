@@ -1,6 +1,6 @@
-#include "core/io/ImageFile.h"
+#include "core/model/ImageFile.h"
 
-#include "core/io/ImageLimits.h"
+#include "core/model/ImageLimits.h"
 
 #include <QFileInfo>
 #include <QImageReader>

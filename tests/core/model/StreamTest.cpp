@@ -1,4 +1,4 @@
-#include "core/io/Stream.h"
+#include "core/model/Stream.h"
 
 #include <QBuffer>
 #include <cmath>

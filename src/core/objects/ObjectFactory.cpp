@@ -1,4 +1,4 @@
-#include "core/io/ObjectFactory.h"
+#include "core/objects/ObjectFactory.h"
 
 #include "core/objects/TypesBezierPolygon.h"
 #include "core/objects/TypesBezierPolyline.h"

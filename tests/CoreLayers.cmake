@@ -1,0 +1,28 @@
+# Fails when a core source includes a core folder above its own. The folders only point down:
+# model, render, objects, anim, io, edit, export.
+set(KELVRO_LAYER_model 0)
+set(KELVRO_LAYER_render 1)
+set(KELVRO_LAYER_objects 2)
+set(KELVRO_LAYER_anim 3)
+set(KELVRO_LAYER_io 4)
+set(KELVRO_LAYER_edit 5)
+set(KELVRO_LAYER_export 6)
+
+file(GLOB_RECURSE files ${ROOT}/src/core/*.h ${ROOT}/src/core/*.cpp)
+set(violations "")
+foreach(file ${files})
+    string(REGEX MATCH "/core/([a-z]+)/[^/]+$" match "${file}")
+    set(own ${CMAKE_MATCH_1})
+    file(STRINGS "${file}" includes REGEX "^#include \"core/[a-z]+/")
+    foreach(line ${includes})
+        string(REGEX MATCH "core/([a-z]+)/" match "${line}")
+        set(used ${CMAKE_MATCH_1})
+        if(NOT used STREQUAL own AND
+           NOT KELVRO_LAYER_${used} LESS KELVRO_LAYER_${own})
+            string(APPEND violations "\n  ${file}: ${line}")
+        endif()
+    endforeach()
+endforeach()
+if(violations)
+    message(FATAL_ERROR "includes against the layer order:${violations}")
+endif()
