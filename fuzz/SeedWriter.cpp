@@ -1,10 +1,17 @@
-// Writes a few small valid projects into a folder, the starting corpus of fuzz_project_reader:
-// polylines and polygons in several frames, names, keyframe copies and a background image.
+// Writes the starting corpora: a few small valid projects into one folder, for
+// fuzz_project_reader (polylines and polygons in several frames, names, keyframe copies, a
+// background image, and every object type with keyframe copies), and object payloads into
+// another, for fuzz_object_record (one per object type and one holding them all).
+#include "ObjectPayload.h"
+#include "ObjectSeeds.h"
+
 #include "core/io/ProjectFile.h"
+#include "core/model/Stream.h"
 #include "core/objects/TypesPolygon.h"
 #include "core/objects/TypesPolyline.h"
 
 #include <QDir>
+#include <QFile>
 #include <cstdio>
 #include <stdexcept>
 
@@ -77,20 +84,64 @@ void WriteBackground(const QDir& folder) {
     project.Master().Objects.push_back(Polyline({}, QString()));
     SaveProject(project, folder.filePath(QStringLiteral("background.kvp")));
 }
+
+// Every type in the master frame and, along splines, a copy of each keyed for one aspect.
+void WriteEveryType(const QDir& folder) {
+    TProject project;
+    ResizeFrames(project, 3);
+    project.ProjectWidth = 64;
+    project.ProjectHeight = 64;
+    project.Splines = true;
+    project.Master().Objects = EveryObjectType(project.BitmapStore);
+    bool TTypesObject::*const aspects[] = {
+        &TTypesObject::KeyFrameMove, &TTypesObject::KeyFrameTurn, &TTypesObject::KeyFrameStretch,
+        &TTypesObject::KeyFrameTrans, &TTypesObject::KeyFrameColor};
+    int next = 0;
+    for (const auto& master : project.Master().Objects)
+        project.Frames[2]->Objects.push_back(KeyCopy(*master, aspects[next++ % 5]));
+    SaveProject(project, folder.filePath(QStringLiteral("types.kvp")));
+}
+
+void WritePayload(const QDir& folder, const QString& name, const TObjectList& objects) {
+    QFile file(folder.filePath(name + QStringLiteral(".rec")));
+    if (!file.open(QIODevice::WriteOnly))
+        throw std::runtime_error(file.errorString().toStdString());
+    TStream stream(file);
+    WriteObjectPayload(stream, objects);
+}
+
+void WritePayloads(const QDir& folder) {
+    TBitmapStore store;
+    TObjectList objects = EveryObjectType(store);
+    WritePayload(folder, QStringLiteral("every"), objects);
+    for (auto& object : objects) {
+        const QString name = object->TypeName().toLower();
+        TObjectList single;
+        single.push_back(std::move(object));
+        WritePayload(folder, name, single);
+    }
+}
+
+QDir MadeFolder(const char* path) {
+    const QDir folder(QString::fromLocal8Bit(path));
+    if (!folder.mkpath(QStringLiteral(".")))
+        throw std::runtime_error(std::string(path) + ": the folder cannot be created");
+    return folder;
+}
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: fuzz_seed_writer FOLDER\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: fuzz_seed_writer PROJECT_FOLDER RECORD_FOLDER\n");
         return 1;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
     try {
-        if (!folder.mkpath(QStringLiteral(".")))
-            throw std::runtime_error("the folder cannot be created");
-        WriteEmpty(folder);
-        WriteLines(folder);
-        WriteBackground(folder);
+        const QDir projects = MadeFolder(argv[1]);
+        WriteEmpty(projects);
+        WriteLines(projects);
+        WriteBackground(projects);
+        WriteEveryType(projects);
+        WritePayloads(MadeFolder(argv[2]));
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "fuzz_seed_writer: %s\n", failure.what());
         return 1;
