@@ -9,7 +9,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <cstdlib>
+#include <cmath>
 
 namespace {
 // Bytes of one stored outline point, so a damaged count cannot allocate past the data.
@@ -108,8 +108,9 @@ bool TTypesForm::TakeChoice(int index, const TPolyPointsEx& polygon) {
 }
 
 TPointEx TTypesForm::BaseSize() const {
-    return {static_cast<Extended>(std::abs(FFormRect.Right - FFormRect.Left)),
-            static_cast<Extended>(std::abs(FFormRect.Bottom - FFormRect.Top))};
+    // A rectangle read from a file may span more than an int holds.
+    return {std::fabs(static_cast<Extended>(FFormRect.Right) - FFormRect.Left),
+            std::fabs(static_cast<Extended>(FFormRect.Bottom) - FFormRect.Top)};
 }
 
 void TTypesForm::PaintBody(QPainter& canvas, const TPlacedBox& box) {

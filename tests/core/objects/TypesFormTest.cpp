@@ -14,6 +14,7 @@
 #include <QBuffer>
 #include <QJsonArray>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -278,4 +279,24 @@ TEST(TypesForm, CopiesDescriptionAndBuiltFramesKeepKindAndOutline) {
     EXPECT_EQ(built.Centre().X, 200);
     EXPECT_EQ(built.Angle(), 45);
     EXPECT_EQ(built.XPercent(), 1.5L);
+}
+
+TEST(TypesForm, StoredBoxWiderThanAnIntKeepsItsSize) {
+    QBuffer buffer;
+    buffer.open(QIODevice::ReadWrite);
+    TStream stream(buffer);
+    WriteObjectCommon(stream, TTypesForm(1));
+    stream.WriteInteger(FORM_SQUARE);
+    for (const std::int32_t side : {std::numeric_limits<std::int32_t>::max(), -10,
+                                    std::numeric_limits<std::int32_t>::min(), 10})
+        stream.WriteInteger(side);
+    stream.WriteInteger(0);
+    for (const Extended value : {0.0L, 1.0L, 1.0L, 1.0L, 0.0L, 0.0L})
+        stream.WriteExtended(value);
+    buffer.seek(0);
+
+    const std::unique_ptr<TTypesObject> read = ReadObjectRecord(stream, {nullptr, 1, nullptr});
+    const TPlacedBox box = dynamic_cast<const TTypesForm&>(*read).Box();
+    EXPECT_EQ(box.Width, 4294967295.0L);
+    EXPECT_EQ(box.Height, 20);
 }
