@@ -27,6 +27,7 @@ public:
 private:
     void Select(QPainter& painter) const;
 
+    QRect FWhole;
     QRegion FRegion;
 };
 

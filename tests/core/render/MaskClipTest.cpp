@@ -174,3 +174,26 @@ TEST(MaskClip, EmptyOutlineAndUnknownModeChangeNothing) {
     EXPECT_EQ(clip.Region(), QRegion(image.rect()));
     clip.End(painter);
 }
+
+TEST(MaskClip, OutlineReachingFarBeyondTheTargetStillClipsInside) {
+    // Qt gives up on polygon regions taller than 100000 lines; within the target this outline is
+    // the half plane right of x = 30.
+    TTestShape mask(Middle, Black, MASK_AND);
+    mask.FPoints = {{30, -1e6L}, {30, 1e6L}, {1e12L, 1e6L}};
+    TTestShape fill(Everything, Red, MASK_NONE);
+    QImage image = Canvas();
+    TBitmapCanvas bitmap(image);
+    fill.SetTableBitmap(&bitmap);
+    TMaskClip clip;
+    clip.Begin(bitmap.Painter(), image.rect());
+    clip.Apply(bitmap.Painter(), mask, 1, QPoint());
+    fill.Paint(nullptr);
+    clip.End(bitmap.Painter());
+    bitmap.Painter().end();
+
+    for (const int y : {0, 30, 59}) {
+        EXPECT_TRUE(IsWhite(image.pixel(29, y))) << y;
+        EXPECT_TRUE(IsRed(image.pixel(30, y))) << y;
+        EXPECT_TRUE(IsRed(image.pixel(59, y))) << y;
+    }
+}
