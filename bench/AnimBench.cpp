@@ -95,6 +95,20 @@ void BM_BuildFrame(benchmark::State& state) {
     }
 }
 
+// The same frames built into lists of their own from the unchanged project, as rendering does;
+// freeing each list counts too.
+void BM_BuildFrameObjects(benchmark::State& state) {
+    const TProject project =
+        KeyedProject(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    const TKeySearch search = SearchOf(state);
+    int frame = 1;
+    for (auto _ : state) {
+        TObjectList objects = BuildFrameObjects(project, frame, search);
+        benchmark::DoNotOptimize(objects);
+        frame = NextFrame(frame, project.FrameCount);
+    }
+}
+
 // Frame after frame on the calling thread, as a plain export loop would.
 void BM_RenderFrameToBmp(benchmark::State& state) {
     TProject project =
@@ -131,6 +145,7 @@ void Sizes(benchmark::internal::Benchmark* bench) {
 }
 
 BENCHMARK(BM_BuildFrame)->Apply(Sizes);
+BENCHMARK(BM_BuildFrameObjects)->Apply(Sizes);
 BENCHMARK(BM_RenderFrameToBmp)->Apply(Sizes)->Args({200, 100, 0})->Args({200, 100, 1});
 BENCHMARK(BM_ExportBmpSeries)
     ->ArgName("pen")

@@ -95,14 +95,33 @@ bool Fits(const TTypesObject& copy, const TTypesObject& master) {
     return SameClass(copy, master) && copy.MatchesStructure(master);
 }
 
+// A stored copy the build drops: a keyframe for no aspect, or without a master object it fits.
+bool Stale(TBuildSearch& search, const TObjectList& master, const TTypesObject& copy) {
+    if (!copy.AnyKeyFrame())
+        return true;
+    const int index = search.MasterIndex(copy.ID);
+    return index < 0 || !Fits(copy, *master[static_cast<std::size_t>(index)]);
+}
+
 void Clean(TBuildSearch& search, const TObjectList& master, TObjectList& target) {
-    const auto stale = [&](const std::unique_ptr<TTypesObject>& copy) {
-        if (!copy->AnyKeyFrame())
-            return true;
-        const int index = search.MasterIndex(copy->ID);
-        return index < 0 || !Fits(*copy, *master[static_cast<std::size_t>(index)]);
-    };
+    const auto stale = [&](const auto& copy) { return Stale(search, master, *copy); };
     target.erase(std::remove_if(target.begin(), target.end(), stale), target.end());
+}
+
+// Clones of the objects that keep accepts, in their order.
+template <typename TKeep>
+TObjectList ClonesOf(const TObjectList& objects, Extended zoom, const TKeep& keep) {
+    TObjectList clones;
+    clones.reserve(objects.size());
+    for (const auto& object : objects)
+        if (keep(*object))
+            clones.push_back(CloneObject(object.get(), zoom));
+    return clones;
+}
+
+void Deselect(const TObjectList& objects) {
+    for (const auto& object : objects)
+        object->ChangeSelection(false, false);
 }
 
 // The master's values for every aspect the copy is no keyframe of, and its properties that are
@@ -118,7 +137,7 @@ void TakeMasterValues(const TTypesObject& master, TTypesObject& copy, unsigned f
     copy.SetProps(std::move(props));
 }
 
-void Fill(TProject& project, TBuildSearch& search, int frameIndex, TObjectList& target) {
+void Fill(const TProject& project, TBuildSearch& search, int frameIndex, TObjectList& target) {
     const TObjectList& master = project.Frames[0]->Objects;
     TTargetIds ids(target, master.size(), search.Plain());
     for (std::size_t i = 0; i < master.size(); ++i) {
@@ -151,13 +170,30 @@ bool Holds(const TFrame& frame, const TTypesObject& obj) {
 void BuildFrame(TProject& project, int frameIndex, TKeySearch search) {
     TFrame& target = *project.Frames.at(static_cast<std::size_t>(frameIndex));
     if (frameIndex == 0) {
-        for (const auto& object : target.Objects)
-            object->ChangeSelection(false, false);
+        Deselect(target.Objects);
         return;
     }
     TBuildSearch lookups(project.Frames, search);
     Clean(lookups, project.Frames[0]->Objects, target.Objects);
     Fill(project, lookups, frameIndex, target.Objects);
+}
+
+TObjectList BuildFrameObjects(const TProject& project, int frameIndex, TKeySearch search) {
+    const TObjectList& stored = project.Frames.at(static_cast<std::size_t>(frameIndex))->Objects;
+    if (frameIndex == 0) {
+        TObjectList objects =
+            ClonesOf(stored, project.Zoom, [](const TTypesObject&) { return true; });
+        Deselect(objects);
+        return objects;
+    }
+    TBuildSearch lookups(project.Frames, search);
+    const TObjectList& master = project.Frames[0]->Objects;
+    // Cleaning before cloning spares the copies the build would drop at once.
+    TObjectList objects = ClonesOf(stored, project.Zoom, [&](const TTypesObject& copy) {
+        return !Stale(lookups, master, copy);
+    });
+    Fill(project, lookups, frameIndex, objects);
+    return objects;
 }
 
 bool MoveKeyframe(TProject& project, TAspect aspect, int currentIndex, int targetIndex,

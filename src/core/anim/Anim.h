@@ -16,6 +16,12 @@ enum class TKeySearch { Indexed, Plain };
 // whenever opacity or colour is not a keyframe. Frame 0 is only deselected.
 void BuildFrame(TProject& project, int frameIndex, TKeySearch search = TKeySearch::Indexed);
 
+// The objects BuildFrame would leave in Frames[frameIndex], made as copies in a list of the
+// caller's own. The project is only read, so several frames can be built at once on different
+// threads as long as nothing changes the project meanwhile.
+TObjectList BuildFrameObjects(const TProject& project, int frameIndex,
+                              TKeySearch search = TKeySearch::Indexed);
+
 // Moves (or, with copyOnly, copies) the keyframe of one aspect of obj, an object of the frame
 // currentIndex, to the frame targetIndex, which is built for it and stripped again. Does nothing
 // and returns false when obj is not in that frame or the target is the current frame (building

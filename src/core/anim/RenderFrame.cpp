@@ -6,45 +6,15 @@
 
 namespace {
 
-// Points an object at the frame image at zoom 1 and back at its table at the project's zoom.
-class TPaintIntoImage {
-public:
-    TPaintIntoImage(TTypesObject& object, TBitmapCanvas& canvas, Extended zoom)
-        : FObject(object), FZoom(zoom) {
-        FObject.ChangeZoom(1.0L, false);
-        FObject.SetTableBitmap(&canvas);
+// The render's own objects draw at zoom 1 into the image and let go of the editor's canvas,
+// since a render may run on a thread of its own.
+void PointAtImage(const TObjectList& objects, TBitmapCanvas& canvas) {
+    for (const auto& object : objects) {
+        object->ChangeZoom(1.0L, false);
+        object->SetTable(nullptr);
+        object->SetTableBitmap(&canvas);
     }
-    ~TPaintIntoImage() {
-        FObject.ChangeZoom(FZoom, false);
-        FObject.SetTableBitmap(nullptr);
-    }
-    TPaintIntoImage(const TPaintIntoImage&) = delete;
-    TPaintIntoImage& operator=(const TPaintIntoImage&) = delete;
-
-private:
-    TTypesObject& FObject;
-    Extended FZoom;
-};
-
-// Strips the built frame however painting ends.
-class TBuiltFrame {
-public:
-    TBuiltFrame(TProject& project, int frameIndex, TKeySearch search)
-        : FFrame(frameIndex > 0 ? project.Frames[static_cast<std::size_t>(frameIndex)].get()
-                                : nullptr) {
-        if (FFrame)
-            BuildFrame(project, frameIndex, search);
-    }
-    ~TBuiltFrame() {
-        if (FFrame)
-            StripFrame(*FFrame);
-    }
-    TBuiltFrame(const TBuiltFrame&) = delete;
-    TBuiltFrame& operator=(const TBuiltFrame&) = delete;
-
-private:
-    TFrame* FFrame;
-};
+}
 
 bool PrepareBitmap(const TProject& project, QImage& bitmap) {
     const QSize size(project.ProjectWidth, project.ProjectHeight);
@@ -61,17 +31,14 @@ void PaintBackground(const TProject& project, QPainter& painter, const QRect& wh
 
 } // namespace
 
-void RenderFrame(TProject& project, int frameIndex, QImage& bitmap, TKeySearch search) {
-    TFrame& frame = *project.Frames.at(static_cast<std::size_t>(frameIndex));
+void RenderFrame(const TProject& project, int frameIndex, QImage& bitmap, TKeySearch search) {
+    const TObjectList objects = BuildFrameObjects(project, frameIndex, search);
     if (!PrepareBitmap(project, bitmap))
         return;
-    const TBuiltFrame built(project, frameIndex, search);
     TBitmapCanvas canvas(bitmap);
+    PointAtImage(objects, canvas);
     const QRect whole = bitmap.rect();
     PaintBackground(project, canvas.Painter(), whole);
-    PaintMasked(canvas.Painter(), frame.Objects, whole, 1.0L, QPoint(),
-                [&canvas, &project](TTypesObject& object) {
-                    const TPaintIntoImage into(object, canvas, project.Zoom);
-                    object.Paint(nullptr);
-                });
+    PaintMasked(canvas.Painter(), objects, whole, 1.0L, QPoint(),
+                [](TTypesObject& object) { object.Paint(nullptr); });
 }

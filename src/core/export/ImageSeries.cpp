@@ -26,12 +26,6 @@ QByteArray EncodePng(const QImage& image, const QString& fileName) {
     return bytes;
 }
 
-// Builds the frame the editor shows again once rendering has stripped it.
-void RebuildCurrent(TProject& project) {
-    if (project.CurrentFrame > 0)
-        BuildFrame(project, project.CurrentFrame);
-}
-
 void CheckBitmap(const TProject& project, const QImage& bitmap) {
     if (bitmap.isNull())
         throw TExportError(QStringLiteral("cannot make a frame image of %1 x %2 pixels")
@@ -40,9 +34,10 @@ void CheckBitmap(const TProject& project, const QImage& bitmap) {
                                .toStdString());
 }
 
-// Renders each frame while the one before is written, so painting and writing overlap.
-int WriteFrames(TProject& project, const QString& base, TSeriesFormat format, int first, int count,
-                const TSeriesProgress& progress) {
+// Renders each frame while the one before is written, so painting and writing overlap; both
+// only read the project.
+int WriteFrames(const TProject& project, const QString& base, TSeriesFormat format, int first,
+                int count, const TSeriesProgress& progress) {
     const QString extension = SeriesExtension(format);
     std::array<QImage, 2> bitmaps;
     if (count > 0)
@@ -76,25 +71,18 @@ void SaveSeriesImage(const QImage& image, const QString& fileName, TSeriesFormat
         SaveWhole(fileName, EncodePng(image, fileName));
 }
 
-int ExportImageSeries(TProject& project, const QString& chosenName, TSeriesFormat format, int first,
-                      int count, const TSeriesProgress& progress) {
+int ExportImageSeries(const TProject& project, const QString& chosenName, TSeriesFormat format,
+                      int first, int count, const TSeriesProgress& progress) {
     const int frames = static_cast<int>(project.Frames.size());
     if (count > 0 && (first < 0 || first >= frames || count > frames - first))
         throw TExportError("the frames to export lie outside the project");
     // Known before a frame is painted: a size the format cannot hold fails at once.
-    if (format == TSeriesFormat::Bmp && !BmpSizeAllowed(project.ProjectWidth, project.ProjectHeight))
+    if (format == TSeriesFormat::Bmp &&
+        !BmpSizeAllowed(project.ProjectWidth, project.ProjectHeight))
         throw TExportError(QStringLiteral("%1 x %2 pixels are too large for a BMP file (4 GB)")
                                .arg(project.ProjectWidth)
                                .arg(project.ProjectHeight)
                                .toStdString());
     const QString base = SeriesBaseName(chosenName, SeriesExtension(format));
-    int written = 0;
-    try {
-        written = WriteFrames(project, base, format, first, count, progress);
-    } catch (...) {
-        RebuildCurrent(project);
-        throw;
-    }
-    RebuildCurrent(project);
-    return written;
+    return WriteFrames(project, base, format, first, count, progress);
 }

@@ -22,7 +22,7 @@ using TSeriesProgress = std::function<bool(int written, int count)>;
 // Renders count frames from first on and writes them as base + 1, base + 2, ... + extension,
 // base being chosenName without its extension, whatever first is. Returns the number of files
 // written, fewer than count when the progress stopped the run. A file that cannot be written, or
-// a range outside the sequence, throws TExportError; files written before stay. A current frame
-// other than the master frame is built again afterwards, as the editor shows it.
-int ExportImageSeries(TProject& project, const QString& chosenName, TSeriesFormat format, int first,
-                      int count, const TSeriesProgress& progress = {});
+// a range outside the sequence, throws TExportError; files written before stay. The project is
+// only read: the frames are drawn from their keyframes, whichever frame the editor shows.
+int ExportImageSeries(const TProject& project, const QString& chosenName, TSeriesFormat format,
+                      int first, int count, const TSeriesProgress& progress = {});

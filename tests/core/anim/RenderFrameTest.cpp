@@ -1,8 +1,11 @@
 #include "AnimTestSupport.h"
+#include "RandomScene.h"
 
 #include "core/anim/RenderFrame.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -110,4 +113,58 @@ TEST(RenderFrame, TheBackgroundImageIsStretchedOverTheColour) {
     RenderFrame(project, 0, image);
     EXPECT_EQ(Pixel(image, 2, 2), 0xFF0000u);
     EXPECT_EQ(Pixel(image, 37, 27), 0x0000FFu);
+}
+
+TEST(RenderFrame, TheEditorsSelectionAndBuiltFrameNeitherShowNorChange) {
+    TProject project = SmallProject(4);
+    auto& square = Add(project, 0, ClosedPolygon(A, Rect(5, 5, 15, 15), Filled(0x0000FF)));
+    Add(project, 3,
+        ClosedPolygon(A, Rect(25, 5, 35, 15), Filled(0x0000FF), AspectBit(TAspect::Move)));
+    std::array<QImage, 3> unselected;
+    for (const int frame : {0, 2})
+        RenderFrame(project, frame, unselected[frame]);
+
+    square.ChangeSelection(true, false);
+    project.CurrentFrame = 2;
+    BuildFrame(project, 2);
+    TTypesObject* shown = ObjectsOf(project, 2)[0].get();
+    shown->ChangeSelection(true, false);
+    for (const int frame : {0, 2}) {
+        QImage image;
+        RenderFrame(project, frame, image);
+        EXPECT_EQ(image, unselected[frame]) << frame;
+    }
+    EXPECT_TRUE(square.IsSelected());
+    ASSERT_EQ(ObjectsOf(project, 2).size(), 1u);
+    EXPECT_EQ(ObjectsOf(project, 2)[0].get(), shown);
+    EXPECT_TRUE(shown->IsSelected());
+}
+
+TEST(RenderFrame, TwoFramesDrawnAtOnceMatchTheFramesDrawnAloneAndTheProjectStaysAsItWas) {
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        TRandomScene scene(seed, 160, 120);
+        const TProject& project = scene.Project;
+        const QByteArray before = ProjectBytes(scene.Project);
+        const int current = project.CurrentFrame;
+        const std::array<int, 2> frames{
+            current,
+            (current + 1 + static_cast<int>(seed) % (project.FrameCount - 1)) % project.FrameCount};
+        std::array<QImage, 2> alone;
+        for (std::size_t i = 0; i < frames.size(); ++i)
+            RenderFrame(project, frames[i], alone[i]);
+
+        std::array<QImage, 2> together;
+        const auto render = [&](std::size_t i) {
+            for (int round = 0; round < 3; ++round)
+                RenderFrame(project, frames[i], together[i]);
+        };
+        std::thread first(render, 0);
+        std::thread second(render, 1);
+        first.join();
+        second.join();
+        for (std::size_t i = 0; i < frames.size(); ++i)
+            EXPECT_EQ(together[i], alone[i]) << "seed " << seed << " frame " << frames[i];
+        EXPECT_EQ(ProjectBytes(scene.Project), before) << "seed " << seed;
+        EXPECT_TRUE(!scene.Selected || scene.Selected->IsSelected()) << "seed " << seed;
+    }
 }
