@@ -31,12 +31,7 @@ bool Read(QByteArray bytes, TProject& project) {
 }
 
 QByteArray Written(TProject& project) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TStream stream(buffer);
-    WriteProject(stream, project);
-    return bytes;
+    return ProjectFileBytes(project);
 }
 
 void RenderAndDumpFrame(TProject& project, int frameIndex) {

@@ -1,9 +1,9 @@
 #include "core/io/ProjectFile.h"
 
 #include "core/model/DeviceWrite.h"
-#include "core/objects/ObjectRecord.h"
-#include "core/model/Stream.h"
 #include "core/model/ProjectLimits.h"
+#include "core/model/Stream.h"
+#include "core/objects/ObjectRecord.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -165,6 +165,15 @@ TLoadResult ReadProject(TStream& stream, TProject& project, TObjectTable* table,
     return TLoadResult::Loaded;
 }
 
+QByteArray ProjectFileBytes(TProject& project, const TObjectTypes& types) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    TStream stream(buffer);
+    WriteProject(stream, project, types);
+    return bytes;
+}
+
 void SaveProject(TProject& project, const QString& fileName, const TObjectTypes& types) {
     // The replacing rename needs only the folder's permission, and a privileged user passes
     // every check, so a file marked read-only is refused by its own mark.
@@ -173,13 +182,8 @@ void SaveProject(TProject& project, const QString& fileName, const TObjectTypes&
     if (target.isFile() && !(target.permissions() & writeBits))
         FileFailed(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2"), fileName,
                    QStringLiteral("sie ist schreibgeschützt"));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TStream stream(buffer);
-    WriteProject(stream, project, types);
     QString reason;
-    if (!ReplaceFile(fileName, bytes, reason))
+    if (!ReplaceFile(fileName, ProjectFileBytes(project, types), reason))
         FileFailed(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2"), fileName,
                    reason);
 }

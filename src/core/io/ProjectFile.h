@@ -1,8 +1,9 @@
 #pragma once
 
-#include "core/objects/ObjectFactory.h"
 #include "core/model/Project.h"
+#include "core/objects/ObjectFactory.h"
 
+#include <QByteArray>
 #include <QString>
 #include <stdexcept>
 
@@ -22,6 +23,8 @@ enum class TLoadResult { Loaded, NotAProject };
 // Writes the settings, the background image and every frame with its objects. Images written
 // (the background and those of master objects) are converted to 24 bits per pixel in memory.
 void WriteProject(TStream& stream, TProject& project, const TObjectTypes& types = ObjectTypes());
+// The bytes of the whole project file, as WriteProject gives them.
+QByteArray ProjectFileBytes(TProject& project, const TObjectTypes& types = ObjectTypes());
 
 // Reads a project into project, which changes only when the whole project was read: a stream
 // that does not start with ProjectMagic leaves it as it was and yields NotAProject, damaged data

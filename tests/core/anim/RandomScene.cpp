@@ -8,7 +8,6 @@
 #include "core/objects/ShapeCatalogue.h"
 #include "support/TestMain.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <array>
 
@@ -41,12 +40,7 @@ void Stroke(TTypesObject& object, const TPoint& press, const TPoint& release) {
 } // namespace
 
 QByteArray ProjectBytes(TProject& project) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TStream stream(buffer);
-    WriteProject(stream, project);
-    return bytes;
+    return ProjectFileBytes(project);
 }
 
 TRandomScene::TRandomScene(unsigned seed, int width, int height) : FRandom(seed) {

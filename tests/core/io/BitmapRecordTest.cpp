@@ -1,8 +1,8 @@
 #include "core/anim/Anim.h"
-#include "core/model/ImageLimits.h"
-#include "core/objects/ObjectRecord.h"
 #include "core/io/ProjectFile.h"
+#include "core/model/ImageLimits.h"
 #include "core/model/Stream.h"
+#include "core/objects/ObjectRecord.h"
 #include "core/objects/TypesBitmap.h"
 
 #include <QBuffer>
@@ -69,12 +69,7 @@ void AddCopy(TProject& project, const TTypesObject& master, int frame, Extended 
 }
 
 QByteArray Saved(TProject& project) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TStream stream(buffer);
-    WriteProject(stream, project);
-    return bytes;
+    return ProjectFileBytes(project);
 }
 
 void Load(TProject& project, QByteArray bytes) {

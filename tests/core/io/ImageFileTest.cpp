@@ -1,5 +1,5 @@
-#include "core/io/Background.h"
 #include "core/model/ImageFile.h"
+#include "core/io/Background.h"
 #include "core/model/Project.h"
 #include "support/TestMain.h"
 

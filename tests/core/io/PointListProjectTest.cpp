@@ -60,12 +60,7 @@ QByteArray Record(const TTypesObject& object) {
 }
 
 QByteArray Serialized(TProject& project) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TStream stream(buffer);
-    WriteProject(stream, project);
-    return bytes;
+    return ProjectFileBytes(project);
 }
 
 void Deserialize(QByteArray bytes, TProject& project) {

@@ -1,7 +1,7 @@
 #include "core/io/ProjectFile.h"
-#include "core/objects/ObjectRecord.h"
-#include "core/model/Stream.h"
 #include "core/model/ProjectLimits.h"
+#include "core/model/Stream.h"
+#include "core/objects/ObjectRecord.h"
 #include "support/TestMain.h"
 
 #include <QBuffer>
@@ -161,12 +161,7 @@ void FillSampleProject(TProject& project) {
 }
 
 QByteArray Serialized(TProject& project, const TObjectTypes& types = ObjectTypes()) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TStream stream(buffer);
-    WriteProject(stream, project, types);
-    return bytes;
+    return ProjectFileBytes(project, types);
 }
 
 TLoadResult Deserialize(const QByteArray& bytes, TProject& project,
