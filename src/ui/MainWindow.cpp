@@ -1,12 +1,18 @@
 #include "ui/MainWindow.h"
 
-#include "core/edit/Undo.h"
+#include "ui/BufferedScrollTable.h"
 #include "ui/CollapsiblePanel.h"
 #include "ui/DialogService.h"
+#include "ui/editor/CanvasPart.h"
+#include "ui/editor/DocumentPart.h"
+#include "ui/editor/EditorActions.h"
+#include "ui/editor/EditorState.h"
+#include "ui/editor/ObjectCommands.h"
+#include "ui/editor/PropertyPanels.h"
+#include "ui/editor/TimelinePart.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -18,34 +24,54 @@ TMainForm::TMainForm(TDialogService* dialogs, QWidget* parent)
     }
     setWindowTitle(QStringLiteral("Kelvro 1.0"));
     resize(1400, 880);
-    CreateActions();
+    CreateParts();
     CreateMenus();
     CreateToolBar();
     CreateCentralArea();
     CreateStatusBar();
-    ConnectActions();
-
-    LoadSaveSettings(false, FSettings, FProject, PanelCount);
-    ApplyDefaultsToCanvas();
-    for (int p = 0; p < PanelCount; ++p)
-        FPanels[p]->SetOpen(FSettings.PanelOpen[p]);
-    CreateFrames(FProject, FProject.FrameCount);
-    FProject.Zoom = 1.0L;
-    ZoomCombo->setCurrentIndex(3);
-    UpdateCanvasExtent();
-    SetupTimeline();
-    FillFrameCombo();
-    UpdateControls();
-    FillObjectCombo();
-    ApplyToolMode();
+    connect(FState, &TEditorState::Updated, this, &TMainForm::Refresh);
+    StartEditing();
     qApp->installEventFilter(this);
 }
 
 TMainForm::~TMainForm() {
     qApp->removeEventFilter(this);
     for (int p = 0; p < PanelCount; ++p)
-        FSettings.PanelOpen[p] = FPanels[p]->IsOpen();
-    LoadSaveSettings(true, FSettings, FProject, PanelCount);
+        FState->Settings.PanelOpen[p] = FPanels[p]->IsOpen();
+    LoadSaveSettings(true, FState->Settings, FState->Project, PanelCount);
+}
+
+void TMainForm::CreateParts() {
+    FState = new TEditorState(this);
+    FCanvas = new TCanvasPart(*FState, *FDialogs, this);
+    FDocument = new TDocumentPart(*FState, *FDialogs, *FCanvas, this);
+    FTimeline = new TTimelinePart(*FState, *FDialogs, *FCanvas, this);
+    FProperties = new TPropertyPanels(*FState, *FDialogs, *FCanvas, this);
+    FObjects = new TObjectCommands(*FState, *FDialogs, *FCanvas, this);
+    FActions = std::make_unique<TEditorActions>(this, ActionSpecs());
+    std::array<QAction*, TCanvasPart::ToolCount> tools{};
+    for (int i = 0; i < TCanvasPart::ToolCount; ++i)
+        tools[i] =
+            (*FActions)[static_cast<TCommand>(static_cast<int>(TCommand::SelectionTool) + i)];
+    tools[0]->setChecked(true);
+    FCanvas->SetTools(tools);
+}
+
+// The last run's settings and an empty project of that shape, shown at 100 %.
+void TMainForm::StartEditing() {
+    TProject& project = FState->Project;
+    LoadSaveSettings(false, FState->Settings, project, PanelCount);
+    FCanvas->ApplyDefaultsToCanvas();
+    for (int p = 0; p < PanelCount; ++p)
+        FPanels[p]->SetOpen(FState->Settings.PanelOpen[p]);
+    CreateFrames(project, project.FrameCount);
+    project.Zoom = 1.0L;
+    FCanvas->ResetZoom();
+    FCanvas->UpdateCanvasExtent();
+    FTimeline->Rebuild();
+    UpdateControls();
+    FCanvas->FillObjectCombo();
+    FCanvas->ApplyToolMode();
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
@@ -60,18 +86,49 @@ void TMainForm::showEvent(QShowEvent* event) {
     if (FShownOnce)
         return;
     FShownOnce = true;
-    SetupTimeline();
+    FTimeline->SetupTimeline();
     if (!FStartProject.isEmpty() && QFileInfo(FStartProject).isFile()) {
         const QString fileName = FStartProject;
         // Open once the window is on screen, so a failure message has a parent to show on.
-        QTimer::singleShot(0, this, [this, fileName] { OpenProjectFile(fileName); });
+        QTimer::singleShot(0, this, [this, fileName] { FDocument->OpenProjectFile(fileName); });
     }
 }
 
-bool TMainForm::IsModified() const {
-    return FChanged || !FProject.CurrentUndo().empty();
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+        FCanvas->KeyPressed(watched, event);
+    return QMainWindow::eventFilter(watched, event);
 }
 
-bool TMainForm::IsMaster() const {
-    return FrameCombo->currentIndex() <= 0;
+bool TMainForm::QuerySave() {
+    return FDocument->QuerySave();
+}
+
+void TMainForm::ResetProject() {
+    FDocument->ResetProject();
+}
+
+TProject& TMainForm::Project() {
+    return FState->Project;
+}
+
+TPanelDefaults& TMainForm::Defaults() {
+    return FState->Settings.Defaults;
+}
+
+const QString& TMainForm::FileName() const {
+    return FDocument->FileName();
+}
+
+const TRecentFiles& TMainForm::RecentFiles() const {
+    return FDocument->RecentFiles();
+}
+
+bool TMainForm::IsChanged() const {
+    return FState->Changed;
+}
+
+bool TMainForm::IsModified() const {
+    return FState->IsModified();
 }

@@ -1,199 +1,168 @@
-#include "ui/Icons.h"
 #include "ui/MainWindow.h"
+#include "ui/editor/CanvasPart.h"
+#include "ui/editor/DocumentPart.h"
+#include "ui/editor/EditorActions.h"
+#include "ui/editor/ObjectCommands.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
 
 namespace {
-struct TToolSpec {
-    const char* ObjectName;
-    const char* Caption;
-    TIconKind Icon;
-};
+using TRule = std::function<bool(const TCommandState&)>;
 
-const std::array<TToolSpec, TMainForm::ToolCount> kTools = {{
-    {"SelectionAction1", "Auswahl", TIconKind::Selection},
-    {"PolylineAction1", "Polyline", TIconKind::Polyline},
-    {"BezierPolylineAction1", "BezierPolyline", TIconKind::BezierPolyline},
-    {"PolygonAction1", "Polygon", TIconKind::Polygon},
-    {"BezierPolygonAction1", "BezierPolygon", TIconKind::BezierPolygon},
-    {"BitmapAction1", "Bild", TIconKind::Bitmap},
-    {"TextAction1", "Text", TIconKind::Text},
-    {"FormAction1", "Form", TIconKind::Form},
-}};
+// Export, the clipboard, the settings dialog and help are not part of this build: shown where
+// they belong, but never offered.
+const TRule kNotBuilt = [](const TCommandState&) { return false; };
+const TRule kInMaster = [](const TCommandState& s) { return s.Master; };
+
+constexpr QKeyCombination kNoKey;
 } // namespace
 
-QAction* TMainForm::AddAction(const QString& objectName, const QString& caption,
-                              const QKeySequence& shortcut) {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(objectName);
-    // The caption is the hint; no status tip, which would hide the status fields while shown.
-    action->setToolTip(caption);
-    action->setShortcut(shortcut);
-    addAction(action);
-    return action;
-}
-
-void TMainForm::CreateActions() {
-    NewAction1 = AddAction(QStringLiteral("NewAction1"), QStringLiteral("Neu"),
-                           QKeySequence(Qt::CTRL | Qt::Key_N));
-    OpenAction1 = AddAction(QStringLiteral("OpenAction1"), QStringLiteral("Öffnen..."),
-                            QKeySequence(Qt::CTRL | Qt::Key_O));
-    SaveAction1 = AddAction(QStringLiteral("SaveAction1"), QStringLiteral("Speichern"),
-                            QKeySequence(Qt::CTRL | Qt::Key_S));
-    SaveAsAction1 =
-        AddAction(QStringLiteral("SaveAsAction1"), QStringLiteral("Speichern unter..."));
-    ExportAction1 = AddAction(QStringLiteral("ExportAction1"), QStringLiteral("Export..."));
-    SettingsAction1 = AddAction(QStringLiteral("SettingsAction1"), QStringLiteral("Einstellungen"));
-    ExitAction1 = AddAction(QStringLiteral("ExitAction1"), QStringLiteral("Beenden"));
-    UndoAction1 = AddAction(QStringLiteral("UndoAction1"), QStringLiteral("Rückgängig"),
-                            QKeySequence(Qt::CTRL | Qt::Key_Z));
-    RedoAction1 = AddAction(QStringLiteral("RedoAction1"), QStringLiteral("Wiederholen"),
-                            QKeySequence(Qt::CTRL | Qt::Key_Y));
-    CutAction1 = AddAction(QStringLiteral("CutAction1"), QStringLiteral("Ausschneiden"),
-                           QKeySequence(Qt::CTRL | Qt::Key_X));
-    CopyAction1 = AddAction(QStringLiteral("CopyAction1"), QStringLiteral("Kopieren"),
-                            QKeySequence(Qt::CTRL | Qt::Key_C));
-    PasteAction1 = AddAction(QStringLiteral("PasteAction1"), QStringLiteral("Einfügen"),
-                             QKeySequence(Qt::CTRL | Qt::Key_V));
-    DeleteAction1 = AddAction(QStringLiteral("DeleteAction1"), QStringLiteral("Löschen"),
-                              QKeySequence(Qt::Key_Delete));
-    ToFrontAction1 = AddAction(QStringLiteral("ToFrontAction1"), QStringLiteral("Nach vorn"));
-    ToBackAction1 = AddAction(QStringLiteral("ToBackAction1"), QStringLiteral("Nach hinten"));
-    AngleAction1 = AddAction(QStringLiteral("AngleAction1"), QStringLiteral("Winkel..."));
-    StretchAction1 = AddAction(QStringLiteral("StretchAction1"), QStringLiteral("Streckung..."));
-    DataAction1 = AddAction(QStringLiteral("DataAction1"), QStringLiteral("Daten..."));
-    ContentAction1 = AddAction(QStringLiteral("ContentAction1"), QStringLiteral("Programm-Hilfe"));
-    AboutAction1 = AddAction(QStringLiteral("AboutAction1"), QStringLiteral("Info"));
-
-    const std::array<std::pair<QAction*, TIconKind>, 18> icons = {{
-        {NewAction1, TIconKind::New},
-        {OpenAction1, TIconKind::Open},
-        {SaveAction1, TIconKind::Save},
-        {CutAction1, TIconKind::Cut},
-        {CopyAction1, TIconKind::Copy},
-        {PasteAction1, TIconKind::Paste},
-        {DeleteAction1, TIconKind::Delete},
-        {UndoAction1, TIconKind::Undo},
-        {RedoAction1, TIconKind::Redo},
-        {ToFrontAction1, TIconKind::ToFront},
-        {ToBackAction1, TIconKind::ToBack},
-        {AngleAction1, TIconKind::Angle},
-        {StretchAction1, TIconKind::Stretch},
-        {DataAction1, TIconKind::Data},
-        {SaveAsAction1, TIconKind::Save},
-        {ExportAction1, TIconKind::Play},
-        {ExitAction1, TIconKind::Delete},
-        {ContentAction1, TIconKind::Help},
-    }};
-    for (const auto& [action, icon] : icons)
-        action->setIcon(EditorIcon(icon));
-    // Export, the clipboard, the settings dialog and help are not part of this build: shown
-    // where they belong, but never offered.
-    for (QAction* action : {ExportAction1, CutAction1, CopyAction1, PasteAction1, SettingsAction1,
-                            ContentAction1, AboutAction1})
-        action->setEnabled(false);
-
-    FToolGroup = new QActionGroup(this);
-    FToolGroup->setExclusive(true);
-    for (int i = 0; i < ToolCount; ++i) {
-        QAction* action = AddAction(QString::fromLatin1(kTools[i].ObjectName),
-                                    QString::fromUtf8(kTools[i].Caption));
-        action->setCheckable(true);
-        action->setIcon(EditorIcon(kTools[i].Icon));
-        FToolGroup->addAction(action);
-        FToolActions[i] = action;
-    }
-    FToolActions[0]->setChecked(true);
+std::vector<TActionSpec> TMainForm::ActionSpecs() {
+    TDocumentPart* doc = FDocument;
+    TObjectCommands* obj = FObjects;
+    const auto tool = [this] {
+        FCanvas->ApplyToolMode();
+        UpdateControls();
+    };
+    using C = TCommand;
+    using I = TIconKind;
+    return {
+        {C::New,
+         "NewAction1",
+         "Neu",
+         Qt::CTRL | Qt::Key_N,
+         I::New,
+         [doc] { doc->NewAction1Execute(); },
+         {}},
+        {C::Open,
+         "OpenAction1",
+         "Öffnen...",
+         Qt::CTRL | Qt::Key_O,
+         I::Open,
+         [doc] { doc->OpenAction1Execute(); },
+         {}},
+        {C::Save, "SaveAction1", "Speichern", Qt::CTRL | Qt::Key_S, I::Save,
+         [doc] { doc->SaveAction1Execute(); }, [](const TCommandState& s) { return s.Modified; }},
+        {C::SaveAs,
+         "SaveAsAction1",
+         "Speichern unter...",
+         kNoKey,
+         I::Save,
+         [doc] { doc->SaveAsAction1Execute(); },
+         {}},
+        {C::Export, "ExportAction1", "Export...", kNoKey, I::Play, {}, kNotBuilt},
+        {C::Settings, "SettingsAction1", "Einstellungen", kNoKey, std::nullopt, {}, kNotBuilt},
+        {C::Exit, "ExitAction1", "Beenden", kNoKey, I::Delete, [this] { close(); }, {}},
+        {C::Undo, "UndoAction1", "Rückgängig", Qt::CTRL | Qt::Key_Z, I::Undo,
+         [obj] { obj->UndoAction1Execute(); }, [](const TCommandState& s) { return s.Pending; }},
+        {C::Redo, "RedoAction1", "Wiederholen", Qt::CTRL | Qt::Key_Y, I::Redo,
+         [obj] { obj->RedoAction1Execute(); }, [](const TCommandState& s) { return s.Redoable; }},
+        {C::Cut, "CutAction1", "Ausschneiden", Qt::CTRL | Qt::Key_X, I::Cut, {}, kNotBuilt},
+        {C::Copy, "CopyAction1", "Kopieren", Qt::CTRL | Qt::Key_C, I::Copy, {}, kNotBuilt},
+        {C::Paste, "PasteAction1", "Einfügen", Qt::CTRL | Qt::Key_V, I::Paste, {}, kNotBuilt},
+        {C::Delete, "DeleteAction1", "Löschen", QKeyCombination(Qt::Key_Delete), I::Delete,
+         [obj] { obj->DeleteAction1Execute(); },
+         [](const TCommandState& s) { return s.Master && (s.Selected || s.Multi); }},
+        {C::ToFront, "ToFrontAction1", "Nach vorn", kNoKey, I::ToFront,
+         [obj] { obj->ToFrontAction1Execute(); },
+         [](const TCommandState& s) { return s.Master && s.Selected && !s.SelectedOnTop; }},
+        {C::ToBack, "ToBackAction1", "Nach hinten", kNoKey, I::ToBack,
+         [obj] { obj->ToBackAction1Execute(); },
+         [](const TCommandState& s) { return s.Master && s.Selected && !s.SelectedAtBottom; }},
+        {C::Angle, "AngleAction1", "Winkel...", kNoKey, I::Angle,
+         [obj] { obj->AngleAction1Execute(); },
+         [](const TCommandState& s) { return s.SelectedPlaced; }},
+        {C::Stretch, "StretchAction1", "Streckung...", kNoKey, I::Stretch,
+         [obj] { obj->StretchAction1Execute(); },
+         [](const TCommandState& s) { return s.SelectedPlaced; }},
+        {C::Data, "DataAction1", "Daten...", kNoKey, I::Data, [obj] { obj->DataAction1Execute(); },
+         [](const TCommandState& s) { return s.Selected != nullptr; }},
+        {C::Content, "ContentAction1", "Programm-Hilfe", kNoKey, I::Help, {}, kNotBuilt},
+        {C::About, "AboutAction1", "Info", kNoKey, std::nullopt, {}, kNotBuilt},
+        {C::SelectionTool, "SelectionAction1", "Auswahl", kNoKey, I::Selection, tool, {}, true},
+        {C::PolylineTool, "PolylineAction1", "Polyline", kNoKey, I::Polyline, tool, kInMaster,
+         true},
+        {C::BezierPolylineTool, "BezierPolylineAction1", "BezierPolyline", kNoKey,
+         I::BezierPolyline, tool, kInMaster, true},
+        {C::PolygonTool, "PolygonAction1", "Polygon", kNoKey, I::Polygon, tool, kInMaster, true},
+        {C::BezierPolygonTool, "BezierPolygonAction1", "BezierPolygon", kNoKey, I::BezierPolygon,
+         tool, kInMaster, true},
+        {C::BitmapTool, "BitmapAction1", "Bild", kNoKey, I::Bitmap, tool, kInMaster, true},
+        {C::TextTool, "TextAction1", "Text", kNoKey, I::Text, tool, kInMaster, true},
+        {C::FormTool, "FormAction1", "Form", kNoKey, I::Form, tool, kInMaster, true},
+    };
 }
 
 void TMainForm::CreateMenus() {
+    const TEditorActions& a = *FActions;
+    using C = TCommand;
     QMenu* file = menuBar()->addMenu(QStringLiteral("Datei"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    file->addActions({NewAction1});
+    file->addAction(a[C::New]);
     file->addSeparator();
-    file->addActions({OpenAction1, SaveAction1, SaveAsAction1});
+    file->addActions({a[C::Open], a[C::Save], a[C::SaveAs]});
     file->addSeparator();
-    file->addAction(ExportAction1);
+    file->addAction(a[C::Export]);
     file->addSeparator();
-    file->addAction(SettingsAction1);
+    file->addAction(a[C::Settings]);
     file->addSeparator();
-    file->addAction(ExitAction1);
+    file->addAction(a[C::Exit]);
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     FCanvasMenu = new QMenu(this);
     FCanvasMenu->setObjectName(QStringLiteral("CanvasMenu"));
     for (QMenu* menu : {edit, FCanvasMenu}) {
-        menu->addActions({UndoAction1, RedoAction1});
+        menu->addActions({a[C::Undo], a[C::Redo]});
         menu->addSeparator();
-        menu->addActions({CutAction1, CopyAction1, PasteAction1, DeleteAction1});
+        menu->addActions({a[C::Cut], a[C::Copy], a[C::Paste], a[C::Delete]});
         menu->addSeparator();
-        menu->addActions({ToFrontAction1, ToBackAction1});
+        menu->addActions({a[C::ToFront], a[C::ToBack]});
         menu->addSeparator();
-        menu->addActions({AngleAction1, StretchAction1});
+        menu->addActions({a[C::Angle], a[C::Stretch]});
         menu->addSeparator();
-        menu->addAction(DataAction1);
+        menu->addAction(a[C::Data]);
     }
+    FCanvas->SetContextMenu(FCanvasMenu);
 
     QMenu* object = menuBar()->addMenu(QStringLiteral("Objekt"));
     object->setObjectName(QStringLiteral("ObjectMenu"));
-    object->addAction(FToolActions[0]);
+    object->addAction(a[C::SelectionTool]);
     object->addSeparator();
-    object->addActions({FToolActions[1], FToolActions[2], FToolActions[3], FToolActions[4]});
+    object->addActions(
+        {a[C::PolylineTool], a[C::BezierPolylineTool], a[C::PolygonTool], a[C::BezierPolygonTool]});
     object->addSeparator();
-    object->addActions({FToolActions[5], FToolActions[6], FToolActions[7]});
+    object->addActions({a[C::BitmapTool], a[C::TextTool], a[C::FormTool]});
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("Hilfe"));
     help->setObjectName(QStringLiteral("HelpMenu"));
-    help->addAction(ContentAction1);
+    help->addAction(a[C::Content]);
     help->addSeparator();
-    help->addAction(AboutAction1);
+    help->addAction(a[C::About]);
 }
 
 void TMainForm::CreateToolBar() {
+    const TEditorActions& a = *FActions;
+    using C = TCommand;
     QToolBar* bar = addToolBar(QStringLiteral("Werkzeuge"));
     bar->setObjectName(QStringLiteral("ToolBar1"));
     bar->setMovable(false);
-    bar->addActions({NewAction1, OpenAction1, SaveAction1});
-    FRecentMenu = new QMenu(this);
-    FRecentMenu->setObjectName(QStringLiteral("RecentMenu"));
-    connect(FRecentMenu, &QMenu::aboutToShow, this, &TMainForm::FillRecentMenu);
-    auto* open = qobject_cast<QToolButton*>(bar->widgetForAction(OpenAction1));
+    bar->addActions({a[C::New], a[C::Open], a[C::Save]});
+    auto* open = qobject_cast<QToolButton*>(bar->widgetForAction(a[C::Open]));
     open->setPopupMode(QToolButton::MenuButtonPopup);
-    open->setMenu(FRecentMenu);
+    open->setMenu(FDocument->RecentMenu());
     bar->addSeparator();
-    bar->addActions({CutAction1, CopyAction1, PasteAction1, DeleteAction1});
+    bar->addActions({a[C::Cut], a[C::Copy], a[C::Paste], a[C::Delete]});
     bar->addSeparator();
-    bar->addActions({UndoAction1, RedoAction1});
+    bar->addActions({a[C::Undo], a[C::Redo]});
     bar->addSeparator();
-    bar->addActions({ToFrontAction1, ToBackAction1});
+    bar->addActions({a[C::ToFront], a[C::ToBack]});
     bar->addSeparator();
-    bar->addActions({AngleAction1, StretchAction1});
+    bar->addActions({a[C::Angle], a[C::Stretch]});
     bar->addSeparator();
-    bar->addAction(DataAction1);
-}
-
-void TMainForm::ConnectActions() {
-    connect(NewAction1, &QAction::triggered, this, &TMainForm::NewAction1Execute);
-    connect(OpenAction1, &QAction::triggered, this, &TMainForm::OpenAction1Execute);
-    connect(SaveAction1, &QAction::triggered, this, &TMainForm::SaveAction1Execute);
-    connect(SaveAsAction1, &QAction::triggered, this, &TMainForm::SaveAsAction1Execute);
-    connect(ExitAction1, &QAction::triggered, this, &TMainForm::close);
-    connect(UndoAction1, &QAction::triggered, this, &TMainForm::UndoAction1Execute);
-    connect(RedoAction1, &QAction::triggered, this, &TMainForm::RedoAction1Execute);
-    connect(DeleteAction1, &QAction::triggered, this, &TMainForm::DeleteAction1Execute);
-    connect(ToFrontAction1, &QAction::triggered, this, &TMainForm::ToFrontAction1Execute);
-    connect(ToBackAction1, &QAction::triggered, this, &TMainForm::ToBackAction1Execute);
-    connect(AngleAction1, &QAction::triggered, this, &TMainForm::AngleAction1Execute);
-    connect(StretchAction1, &QAction::triggered, this, &TMainForm::StretchAction1Execute);
-    connect(DataAction1, &QAction::triggered, this, &TMainForm::DataAction1Execute);
-    connect(FToolGroup, &QActionGroup::triggered, this, [this] {
-        ApplyToolMode();
-        UpdateControls();
-    });
+    bar->addAction(a[C::Data]);
 }

@@ -1,11 +1,13 @@
-#include "core/model/ObjectNames.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/MainWindow.h"
-#include "ui/TimelineGrid.h"
+#include "ui/editor/CanvasPart.h"
+#include "ui/editor/DocumentPart.h"
+#include "ui/editor/EditorActions.h"
+#include "ui/editor/EditorState.h"
+#include "ui/editor/ObjectCommands.h"
+#include "ui/editor/PropertyPanels.h"
+#include "ui/editor/TimelinePart.h"
 
-#include <QAction>
-#include <QComboBox>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QToolButton>
 
@@ -19,80 +21,58 @@ bool IsPlacedObject(const TTypesObject* object) {
 }
 } // namespace
 
-void TMainForm::UpdateControls() {
-    const bool master = IsMaster();
-    const bool pending = !FProject.CurrentUndo().empty();
-    const bool redoable = !FProject.CurrentRedo().empty();
-    const bool playing = PlaySpeed->isChecked();
-    const bool selected = FTypesObject != nullptr;
-    const bool multi = MultiSelectionActive();
-    const TObjectList& objects = FProject.CurrentObjects();
-    const bool saveEnabled = FChanged || pending;
-
-    SaveAction1->setEnabled(saveEnabled);
-    UndoAction1->setEnabled(pending);
-    RedoAction1->setEnabled(redoable);
-    DeleteAction1->setEnabled(master && (selected || multi));
-    ToFrontAction1->setEnabled(master && selected && objects.back().get() != FTypesObject);
-    ToBackAction1->setEnabled(master && selected && objects.front().get() != FTypesObject);
-    AngleAction1->setEnabled(IsPlacedObject(FTypesObject));
-    StretchAction1->setEnabled(IsPlacedObject(FTypesObject));
-    DataAction1->setEnabled(selected);
-    NameSpeed->setEnabled(master && selected);
-    GroupSpeed->setEnabled(!selected);
-    TakeSpeed->setEnabled(pending || redoable);
-    PlaySpeed->setEnabled(!pending && !redoable && !playing);
-    StopSpeed->setEnabled(playing);
-    LeftSpeed->setEnabled(!playing);
-    RightSpeed->setEnabled(!playing);
-    StepCombo->setCurrentIndex(FProject.TimelineStep);
-    BufferedScrollTable1->setEnabled(!playing);
-    DrawGrid1->setEnabled(!playing);
-    DrawGrid1->SetSelectedId(FTypesObject ? FTypesObject->ID : QString());
-    DrawGrid1->SetPending(pending);
-    // Objects are created only in the master frame, whether by button or menu.
-    for (int i = 1; i < ToolCount; ++i) {
-        FModeSpeeds[i]->setVisible(master);
-        FToolActions[i]->setEnabled(master);
-    }
-    SyncPropertyPanels();
-    UpdateStatusFields(saveEnabled);
-    DrawGrid1->viewport()->update();
+void TMainForm::Refresh(TChange change) {
+    if (RepaintsCanvas(change))
+        FCanvas->ResetCursorAndRepaint();
+    if (RebuildsFrames(change))
+        FTimeline->Rebuild();
+    UpdateControls();
+    FCanvas->FillObjectCombo();
 }
 
-void TMainForm::UpdateStatusFields(bool saveEnabled) {
-    FStatusFields[0]->setText(saveEnabled ? QStringLiteral("Geändert") : QString());
+TCommandState TMainForm::CommandState() const {
+    const TProject& project = FState->Project;
+    const TObjectList& objects = project.CurrentObjects();
+    TCommandState state;
+    // The frame box runs ahead of the project while a frame switch asks its question.
+    state.Master = FTimeline->ShownFrame() <= 0;
+    state.Pending = !project.CurrentUndo().empty();
+    state.Redoable = !project.CurrentRedo().empty();
+    state.Playing = FTimeline->IsPlaying();
+    state.Selected = FState->FTypesObject;
+    state.Multi = FState->MultiSelectionActive();
+    state.SelectedOnTop = state.Selected && objects.back().get() == state.Selected;
+    state.SelectedAtBottom = state.Selected && objects.front().get() == state.Selected;
+    state.SelectedPlaced = IsPlacedObject(state.Selected);
+    state.Modified = FState->Changed || state.Pending;
+    return state;
+}
+
+void TMainForm::UpdateControls() {
+    const TCommandState state = CommandState();
+    FActions->Update(state);
+    FObjects->UpdateControls(state);
+    FTimeline->UpdateControls(state);
+    FCanvas->Canvas()->setEnabled(!state.Playing);
+    // Objects are created only in the master frame, whether by button or menu.
+    for (std::size_t i = 1; i < FModeSpeeds.size(); ++i)
+        FModeSpeeds[i]->setVisible(state.Master);
+    FProperties->SyncPropertyPanels(state.Master);
+    UpdateStatusFields(state.Modified);
+}
+
+void TMainForm::UpdateStatusFields(bool modified) {
+    const TProject& project = FState->Project;
+    FStatusFields[0]->setText(modified ? QStringLiteral("Geändert") : QString());
     FStatusFields[1]->setText(QStringLiteral("Fi:%1, Fc:%2, Fps:%3")
-                                  .arg(FProject.CurrentFrame + 1)
-                                  .arg(FProject.FrameCount)
-                                  .arg(FProject.FramesPerSec));
+                                  .arg(project.CurrentFrame + 1)
+                                  .arg(project.FrameCount)
+                                  .arg(project.FramesPerSec));
     // A long path loses its middle, so the folder's start and the file's name stay readable.
     QLabel* file = FStatusFields[2];
-    const QString name = FFileName.isEmpty() ? QStringLiteral("Unbenannt") : FFileName;
+    const QString& fileName = FDocument->FileName();
+    const QString name = fileName.isEmpty() ? QStringLiteral("Unbenannt") : fileName;
     file->setText(
         file->fontMetrics().elidedText(name, Qt::ElideMiddle, file->contentsRect().width()));
-    file->setToolTip(FFileName);
-}
-
-void TMainForm::SetupTimeline() {
-    DrawGrid1->SetupTimeline();
-}
-
-void TMainForm::FillFrameCombo() {
-    const QSignalBlocker blocker(FrameCombo);
-    FrameCombo->clear();
-    QStringList items;
-    items.reserve(FProject.FrameCount);
-    items << QStringLiteral("Frame1 (Master)");
-    for (int i = 2; i <= FProject.FrameCount; ++i)
-        items << QStringLiteral("Frame%1").arg(i);
-    FrameCombo->addItems(items);
-    FrameCombo->setCurrentIndex(FProject.CurrentFrame);
-}
-
-void TMainForm::FillObjectCombo() {
-    const QSignalBlocker blocker(ObjectCombo);
-    ObjectCombo->clear();
-    ObjectCombo->addItems(ObjectListNames(FProject.CurrentObjects()));
-    ObjectCombo->setCurrentIndex(IndexOfObject(FTypesObject));
+    file->setToolTip(fileName);
 }

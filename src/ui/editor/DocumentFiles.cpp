@@ -1,6 +1,9 @@
 #include "core/io/ProjectFile.h"
+#include "ui/BufferedScrollTable.h"
 #include "ui/DialogService.h"
-#include "ui/MainWindow.h"
+#include "ui/editor/CanvasPart.h"
+#include "ui/editor/DocumentPart.h"
+#include "ui/editor/EditorState.h"
 
 #include <QDir>
 #include <stdexcept>
@@ -9,29 +12,29 @@ namespace {
 const QString kErrorTitle = QStringLiteral("Fehler");
 }
 
-bool TMainForm::LoadProject(const QString& fileName) {
+bool TDocumentPart::LoadProject(const QString& fileName) {
     const QString failure = QStringLiteral("Die Datei „%1“ konnte nicht geöffnet werden.\n%2");
     try {
-        if (::LoadProject(FProject, fileName, CanvasTable()) == TLoadResult::Loaded)
+        if (::LoadProject(FState.Project, fileName, FCanvas.Canvas()) == TLoadResult::Loaded)
             return true;
-        FDialogs->Error(this, kErrorTitle,
-                        failure.arg(QDir::toNativeSeparators(fileName),
-                                    QStringLiteral("Sie ist keine Projektdatei.")));
+        FDialogs.Error(FWindow, kErrorTitle,
+                       failure.arg(QDir::toNativeSeparators(fileName),
+                                   QStringLiteral("Sie ist keine Projektdatei.")));
     } catch (const std::exception& error) {
-        FDialogs->Error(
-            this, kErrorTitle,
+        FDialogs.Error(
+            FWindow, kErrorTitle,
             failure.arg(QDir::toNativeSeparators(fileName), QString::fromUtf8(error.what())));
     }
     return false;
 }
 
-bool TMainForm::SaveProject(const QString& fileName) {
+bool TDocumentPart::SaveProject(const QString& fileName) {
     try {
-        ::SaveProject(FProject, fileName);
+        ::SaveProject(FState.Project, fileName);
         return true;
     } catch (const std::exception& error) {
-        FDialogs->Error(
-            this, kErrorTitle,
+        FDialogs.Error(
+            FWindow, kErrorTitle,
             QStringLiteral("Das Projekt wurde nicht unter „%1“ gespeichert.\n%2")
                 .arg(QDir::toNativeSeparators(fileName), QString::fromUtf8(error.what())));
         return false;

@@ -1,10 +1,9 @@
+#include "ui/editor/DocumentPart.h"
 #include "core/edit/Undo.h"
-#include "ui/BufferedScrollTable.h"
 #include "ui/DialogService.h"
-#include "ui/MainWindow.h"
-#include "ui/TimelineGrid.h"
+#include "ui/editor/CanvasPart.h"
+#include "ui/editor/EditorState.h"
 
-#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -21,19 +20,19 @@ QString WithProjectExtension(const QString& path) {
 }
 } // namespace
 
-bool TMainForm::QuerySave() {
-    if (!IsModified())
+bool TDocumentPart::QuerySave() {
+    if (!FState.IsModified())
         return true;
     const QString shown =
         FFileName.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(FFileName).fileName();
     const auto answer =
-        FDialogs->Question(this, QStringLiteral("Bestätigung"),
-                           QStringLiteral("\"%1\" wurde geändert. Speichern?").arg(shown),
-                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        FDialogs.Question(FWindow, QStringLiteral("Bestätigung"),
+                          QStringLiteral("\"%1\" wurde geändert. Speichern?").arg(shown),
+                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     switch (answer) {
     case QMessageBox::Yes:
         SaveAction1Execute();
-        return !IsModified();
+        return !FState.IsModified();
     case QMessageBox::No:
         // Nothing is thrown away yet: the caller replaces the project, and one whose open is
         // cancelled or fails keeps its edits and its mark.
@@ -43,93 +42,81 @@ bool TMainForm::QuerySave() {
     }
 }
 
-void TMainForm::DropSelection() {
-    if (!FTypesObject && !MultiSelectionActive())
-        return;
-    ClearMultiSelection();
-    Deselect(false);
-    ResetCursorAndRepaint();
-    FinishCommand();
+TDocumentPart::TDocumentPart(TEditorState& state, TDialogService& dialogs, TCanvasPart& canvas,
+                             QWidget* window)
+    : QObject(window), FState(state), FDialogs(dialogs), FCanvas(canvas), FWindow(window) {
+    FRecentMenu = new QMenu(window);
+    FRecentMenu->setObjectName(QStringLiteral("RecentMenu"));
+    connect(FRecentMenu, &QMenu::aboutToShow, this, &TDocumentPart::FillRecentMenu);
 }
 
-void TMainForm::NewAction1Execute() {
+void TDocumentPart::NewAction1Execute() {
     if (!QuerySave())
         return;
-    DropSelection();
+    FCanvas.DropSelection();
     FFileName.clear();
-    FChanged = false;
-    ClearHistory(FProject);
+    FState.Changed = false;
+    ClearHistory(FState.Project);
     ResetProject();
 }
 
-void TMainForm::ResetProject() {
+void TDocumentPart::ResetProject() {
     // The selection points into the frames about to be freed.
-    DropSelection();
-    ResetFrames(FProject);
-    ZoomCombo->setCurrentIndex(3);
-    UpdateCanvasExtent();
-    BufferedScrollTable1->SetCursor(TCursor::Default);
-    RefreshAfterProjectChange();
+    FCanvas.DropSelection();
+    ResetFrames(FState.Project);
+    FCanvas.ResetZoom();
+    FCanvas.UpdateCanvasExtent();
+    FState.Notify(TChange::Project);
 }
 
-void TMainForm::RefreshAfterProjectChange() {
-    BufferedScrollTable1->Invalidate();
-    DrawGrid1->viewport()->update();
-    SetupTimeline();
-    FillFrameCombo();
-    UpdateControls();
-    FillObjectCombo();
-}
-
-void TMainForm::OpenAction1Execute() {
+void TDocumentPart::OpenAction1Execute() {
     if (!QuerySave())
         return;
-    DropSelection();
-    const QString chosen = FDialogs->OpenFileName(this, kProjectFilter);
+    FCanvas.DropSelection();
+    const QString chosen = FDialogs.OpenFileName(FWindow, kProjectFilter);
     if (chosen.isEmpty())
         return;
     OpenProjectFile(WithProjectExtension(chosen));
 }
 
-void TMainForm::FillRecentMenu() {
+void TDocumentPart::FillRecentMenu() {
     FRecentMenu->clear();
     for (const QString& name : FRecentFiles.Existing())
         FRecentMenu->addAction(name, this, [this, name] { OpenRecentFile(name); });
 }
 
-void TMainForm::OpenRecentFile(const QString& fileName) {
+void TDocumentPart::OpenRecentFile(const QString& fileName) {
     if (!QuerySave())
         return;
-    DropSelection();
+    FCanvas.DropSelection();
     if (QFileInfo::exists(fileName))
         OpenProjectFile(fileName);
 }
 
-void TMainForm::OpenProjectFile(const QString& fileName) {
+void TDocumentPart::OpenProjectFile(const QString& fileName) {
     // The name and the clean state come only with a project actually read, so a later save
     // cannot write the unchanged project under a name the user chose for another file, and the
     // edits of a project kept in memory stay marked.
     if (LoadProject(fileName)) {
-        FChanged = false;
+        FState.Changed = false;
         FFileName = fileName;
         FRecentFiles.Add(fileName);
-        ZoomCombo->setCurrentIndex(3);
+        FCanvas.ResetZoom();
     }
-    UpdateCanvasExtent();
-    BufferedScrollTable1->SetCursor(TCursor::Default);
-    RefreshAfterProjectChange();
+    FCanvas.UpdateCanvasExtent();
+    FState.Notify(TChange::Project);
 }
 
-bool TMainForm::SaveAction1Execute() {
+bool TDocumentPart::SaveAction1Execute() {
     if (FFileName.isEmpty())
         return SaveAsAction1Execute();
-    DropSelection();
+    FCanvas.DropSelection();
     return SaveUnder(FFileName);
 }
 
-bool TMainForm::SaveAsAction1Execute() {
-    DropSelection();
-    const QString chosen = FDialogs->SaveFileName(this, FFileName, kProjectFilter);
+bool TDocumentPart::SaveAsAction1Execute() {
+    FCanvas.DropSelection();
+    const QString chosen = FDialogs.SaveFileName(FWindow, FFileName, kProjectFilter);
     if (chosen.isEmpty())
         return false;
     const QString target = WithProjectExtension(chosen);
@@ -138,31 +125,29 @@ bool TMainForm::SaveAsAction1Execute() {
     return SaveUnder(target);
 }
 
-bool TMainForm::MayReplace(const QString& chosen, const QString& target) {
+bool TDocumentPart::MayReplace(const QString& chosen, const QString& target) {
     // The file dialog asked about the name it returned; the project extension may point at
     // another file that exists.
     if (target == chosen || !QFileInfo::exists(target))
         return true;
-    const auto answer = FDialogs->Question(
-        this, QStringLiteral("Bestätigung"),
-        QStringLiteral("\"%1\" existiert bereits. Soll die Datei ersetzt werden?")
-            .arg(QDir::toNativeSeparators(target)),
-        QMessageBox::Yes | QMessageBox::No);
+    const auto answer =
+        FDialogs.Question(FWindow, QStringLiteral("Bestätigung"),
+                          QStringLiteral("\"%1\" existiert bereits. Soll die Datei ersetzt werden?")
+                              .arg(QDir::toNativeSeparators(target)),
+                          QMessageBox::Yes | QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 
-bool TMainForm::SaveUnder(const QString& fileName) {
+bool TDocumentPart::SaveUnder(const QString& fileName) {
     // The history goes only with a file that was written; a failed save keeps the project as
     // modified as it was, undo included.
     const bool saved = SaveProject(fileName);
     if (saved) {
-        FChanged = false;
-        ClearHistory(FProject);
+        FState.Changed = false;
+        ClearHistory(FState.Project);
         FFileName = fileName;
         FRecentFiles.Add(fileName);
     }
-    const int shownFrame = FrameCombo->currentIndex();
-    RefreshAfterProjectChange();
-    FrameCombo->setCurrentIndex(shownFrame);
+    FState.Notify(TChange::Project);
     return saved;
 }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "ui/RecentFiles.h"
+
+#include <QObject>
+#include <QString>
+
+class QMenu;
+class QWidget;
+class TCanvasPart;
+class TDialogService;
+class TEditorState;
+
+// The project as a file: its name, new, open, save, save as, the recent files and the question
+// before unsaved changes are dropped.
+class TDocumentPart : public QObject {
+    Q_OBJECT
+public:
+    TDocumentPart(TEditorState& state, TDialogService& dialogs, TCanvasPart& canvas,
+                  QWidget* window);
+
+    const QString& FileName() const { return FFileName; }
+    const TRecentFiles& RecentFiles() const { return FRecentFiles; }
+    // The drop-down of the open button.
+    QMenu* RecentMenu() const { return FRecentMenu; }
+
+    // True when the caller may go on and discard the project.
+    bool QuerySave();
+    void ResetProject();
+    void OpenProjectFile(const QString& fileName);
+
+    void NewAction1Execute();
+    void OpenAction1Execute();
+    bool SaveAction1Execute();
+    bool SaveAsAction1Execute();
+
+private:
+    void FillRecentMenu();
+    void OpenRecentFile(const QString& fileName);
+    bool SaveUnder(const QString& fileName);
+    // Asks before target, the file really written, replaces an existing file the save dialog
+    // did not ask about (it asked about chosen).
+    bool MayReplace(const QString& chosen, const QString& target);
+    // Read or write the project file; failures are reported to the user and yield false.
+    bool LoadProject(const QString& fileName);
+    bool SaveProject(const QString& fileName);
+
+    TEditorState& FState;
+    TDialogService& FDialogs;
+    TCanvasPart& FCanvas;
+    QWidget* FWindow;
+    QString FFileName;
+    TRecentFiles FRecentFiles;
+    QMenu* FRecentMenu = nullptr;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+class QToolButton;
+class QWidget;
+class TCanvasPart;
+class TDialogService;
+class TEditorState;
+class TTypesObject;
+struct TCommandState;
+
+// The commands on objects: undo and redo, delete, painting order, the typed angle, stretch and
+// data, the object's name and the group choice. A typed change is one undoable step.
+class TObjectCommands : public QObject {
+    Q_OBJECT
+public:
+    TObjectCommands(TEditorState& state, TDialogService& dialogs, TCanvasPart& canvas,
+                    QWidget* window);
+
+    QToolButton* NameButton() const { return NameSpeed; }
+    QToolButton* GroupButton() const { return GroupSpeed; }
+    void UpdateControls(const TCommandState& state);
+
+    void UndoAction1Execute();
+    void RedoAction1Execute();
+    void DeleteAction1Execute();
+    void ToFrontAction1Execute();
+    void ToBackAction1Execute();
+    void AngleAction1Execute();
+    void StretchAction1Execute();
+    void DataAction1Execute();
+    void NameSpeedClick();
+    void GroupSpeedClick();
+
+private:
+    void DeleteMultiSelection();
+    void MoveInOrder(int step);
+    void EditCentre();
+    void EditPointList();
+    // Changes the selected object as one undoable step, then refreshes.
+    void ChangeSelected(const std::function<void(TTypesObject&)>& edit);
+
+    TEditorState& FState;
+    TDialogService& FDialogs;
+    TCanvasPart& FCanvas;
+    QWidget* FWindow;
+    QToolButton* NameSpeed = nullptr;
+    QToolButton* GroupSpeed = nullptr;
+};
