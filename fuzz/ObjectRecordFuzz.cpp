@@ -1,40 +1,18 @@
-// Feeds arbitrary bytes to the object record reader, laid out as the clipboard will carry
-// records: magic, count, then full records as the master frame holds them. Damaged data must be
-// refused with TStreamError. Objects that were read must write, read back and write again to
-// the same bytes, describe themselves for the dump and, as the master frame of a small project,
-// render there and in an in-between frame built from them.
-#include "ObjectPayload.h"
+// Feeds arbitrary bytes to the clipboard's object reader: magic, count, then full records as
+// the master frame holds them. Damaged data must be refused without a crash and without images
+// left in the store. Objects that were read must write, read back and write again to the same
+// bytes, describe themselves for the dump and, as the master frame of a small project, render
+// there and in an in-between frame built from them.
 #include "OffscreenApplication.h"
 
 #include "core/anim/RenderFrame.h"
+#include "core/io/ObjectPayload.h"
 #include "core/io/ProjectDump.h"
-#include "core/model/Stream.h"
 
-#include <QBuffer>
 #include <cstdint>
 #include <cstdlib>
 
 namespace {
-bool Read(QByteArray bytes, TBitmapStore& store, TObjectList& objects) {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    TStream stream(buffer);
-    try {
-        return ReadObjectPayload(stream, {nullptr, 1.0L, &store}, objects);
-    } catch (const TStreamError&) {
-        return false;
-    }
-}
-
-QByteArray Written(const TObjectList& objects) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    TStream stream(buffer);
-    WriteObjectPayload(stream, objects);
-    return bytes;
-}
-
 // The objects as the master frame reader leaves them: keyframes for every aspect, at the
 // project's zoom, deselected.
 void RenderAsMaster(TProject& project, TObjectList& objects) {
@@ -60,16 +38,20 @@ extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TProject project;
-    TObjectList objects;
-    if (!Read(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
-              project.BitmapStore, objects))
+    const TObjectContext context{nullptr, 1.0L, &project.BitmapStore};
+    std::optional<TObjectList> objects = ObjectsFromPayload(
+        QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)), context);
+    if (!objects) {
+        if (!project.BitmapStore.empty())
+            std::abort();
         return 0;
-    const QByteArray written = Written(objects);
-    TObjectList again;
-    if (!Read(written, project.BitmapStore, again) || Written(again) != written)
+    }
+    const QByteArray written = ObjectPayloadBytes(*objects);
+    const std::optional<TObjectList> again = ObjectsFromPayload(written, context);
+    if (!again || ObjectPayloadBytes(*again) != written)
         std::abort();
-    for (const auto& object : objects)
+    for (const auto& object : *objects)
         DescribeObject(*object);
-    RenderAsMaster(project, objects);
+    RenderAsMaster(project, *objects);
     return 0;
 }

@@ -2,11 +2,10 @@
 // fuzz_project_reader (polylines and polygons in several frames, names, keyframe copies, a
 // background image, and every object type with keyframe copies), and object payloads into
 // another, for fuzz_object_record (one per object type and one holding them all).
-#include "ObjectPayload.h"
 #include "ObjectSeeds.h"
 
+#include "core/io/ObjectPayload.h"
 #include "core/io/ProjectFile.h"
-#include "core/model/Stream.h"
 #include "core/objects/TypesPolygon.h"
 #include "core/objects/TypesPolyline.h"
 
@@ -104,10 +103,9 @@ void WriteEveryType(const QDir& folder) {
 
 void WritePayload(const QDir& folder, const QString& name, const TObjectList& objects) {
     QFile file(folder.filePath(name + QStringLiteral(".rec")));
-    if (!file.open(QIODevice::WriteOnly))
+    const QByteArray bytes = ObjectPayloadBytes(objects);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         throw std::runtime_error(file.errorString().toStdString());
-    TStream stream(file);
-    WriteObjectPayload(stream, objects);
 }
 
 void WritePayloads(const QDir& folder) {
