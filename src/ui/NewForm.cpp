@@ -1,0 +1,260 @@
+#include "ui/NewForm.h"
+#include "ui/DialogButton.h"
+#include "ui/DialogService.h"
+#include "ui/SpinEdit.h"
+
+#include "core/model/ProjectLimits.h"
+#include "core/render/Primitives.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+namespace {
+constexpr int kClientWidth = 402;
+constexpr int kClientHeight = 449;
+constexpr int kMargin = 8;
+constexpr int kLabelLeft = 16;
+constexpr int kLabelWidth = 100;
+constexpr int kFieldLeft = 120;
+constexpr int kRight = kClientWidth - 16;
+constexpr int kRowHeight = 23;
+constexpr int kRowStep = 32;
+constexpr int kNumberWidth = 80;
+constexpr int kListWidth = 150;
+constexpr int kPreviewWidth = 104;
+constexpr int kAnimationTop = 232;
+constexpr int kMinProjectSide = 25;
+constexpr int kMinFrameCount = 5;
+constexpr int kCustomSize = 0;
+
+const QString kImageFilter =
+    QStringLiteral("Alle (*.png *.gif *.jpg *.jpeg *.bmp);;Portable Network Graphics (*.png);;"
+                   "GIF-Bild (*.gif);;JPEG-Grafikdatei (*.jpg);;JPEG-Grafikdatei (*.jpeg);;"
+                   "Bitmaps (*.bmp)");
+
+int BackgroundRow(int row) {
+    return 32 + row * kRowStep;
+}
+
+int AnimationRow(int row) {
+    return kAnimationTop + 24 + row * kRowStep;
+}
+
+// A section heading: the text on a horizontal line across the dialog.
+void AddHeading(QDialog* dialog, const QString& text, const char* name, int y) {
+    auto* line = new QFrame(dialog);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    line->setGeometry(kMargin, y + 7, kClientWidth - 2 * kMargin, 2);
+    auto* heading = new QLabel(text, dialog);
+    heading->setObjectName(QString::fromLatin1(name));
+    // Opaque, so the line stops at the text.
+    heading->setAutoFillBackground(true);
+    heading->move(kMargin, y);
+    heading->adjustSize();
+}
+
+template <typename T> T* AddControl(QDialog* dialog, const char* name, int x, int y, int width) {
+    auto* control = new T(dialog);
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(x, y, width, kRowHeight);
+    return control;
+}
+
+TSpinEdit* AddSpinEdit(QDialog* dialog, const char* name, int y, int lowest, int highest) {
+    auto* edit = new TSpinEdit(lowest, highest, dialog);
+    edit->setObjectName(QString::fromLatin1(name));
+    edit->setGeometry(kFieldLeft, y, kNumberWidth, kRowHeight);
+    return edit;
+}
+
+QCheckBox* AddCheck(QDialog* dialog, const QString& text, const char* name, int y) {
+    auto* check = new QCheckBox(text, dialog);
+    check->setObjectName(QString::fromLatin1(name));
+    check->setGeometry(kFieldLeft, y, kRight - kFieldLeft, 20);
+    return check;
+}
+} // namespace
+
+TNewForm::TNewForm(TDialogService& dialogs, QWidget* parent) : QDialog(parent), FDialogs(dialogs) {
+    setFixedSize(kClientWidth, kClientHeight);
+    AddBackgroundSection();
+    AddAnimationSection();
+    Button1 =
+        NewDialogButton(this, QStringLiteral("Ok"), kRight - 158, kClientHeight - 33, "Button1");
+    Button2 = NewDialogButton(this, QStringLiteral("Abbruch"), kRight - 75, kClientHeight - 33,
+                              "Button2");
+    Button1->setDefault(true);
+    connect(SizeCombo, &QComboBox::currentIndexChanged, this, &TNewForm::SizeComboChange);
+    connect(ColorBox, &QToolButton::clicked, this, &TNewForm::ColorBoxClick);
+    connect(ImageSpeed, &QToolButton::clicked, this, &TNewForm::ImageSpeedClick);
+    connect(ImageEdit, &QLineEdit::editingFinished, this, &TNewForm::ShowPreview);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    ShowColor();
+}
+
+// Controls are made top to bottom, which is also the order the Tab key takes.
+void TNewForm::AddBackgroundSection() {
+    AddHeading(this, QStringLiteral(" Hintergrund "), "Label1", 8);
+    SizeCombo = AddControl<QComboBox>(this, "SizeCombo", kFieldLeft, BackgroundRow(0), kListWidth);
+    SizeCombo->addItems({QStringLiteral("Benutzerdefiniert"), QStringLiteral("400 x 300"),
+                         QStringLiteral("800 x 600"), QStringLiteral("720 x 576"),
+                         QStringLiteral("1280 x 720 "), QStringLiteral("1920 x 1080 ")});
+    AddLabel(QStringLiteral("Größe:"), "SizeLabel", SizeCombo);
+    WidthUpDown =
+        AddSpinEdit(this, "WidthUpDown", BackgroundRow(1), kMinProjectSide, MaxProjectSide);
+    AddLabel(QStringLiteral("Breite:"), "WidthLabel", WidthUpDown);
+    HeightUpDown =
+        AddSpinEdit(this, "HeightUpDown", BackgroundRow(2), kMinProjectSide, MaxProjectSide);
+    AddLabel(QStringLiteral("Höhe:"), "HeightLabel", HeightUpDown);
+    ColorBox =
+        AddControl<QToolButton>(this, "ColorBox", kFieldLeft, BackgroundRow(3), kNumberWidth);
+    ColorBox->setIconSize({kNumberWidth - 16, kRowHeight - 10});
+    AddLabel(QStringLiteral("Farbe:"), "ColorLabel", ColorBox);
+    // Beside the size and colour rows, up to the picture's own row.
+    ImagePreview = new QLabel(this);
+    ImagePreview->setObjectName(QStringLiteral("ImagePreview"));
+    ImagePreview->setGeometry(kRight - kPreviewWidth, BackgroundRow(0), kPreviewWidth,
+                              BackgroundRow(4) - BackgroundRow(0) - kMargin);
+    ImagePreview->setFrameShape(QFrame::StyledPanel);
+    ImagePreview->setAlignment(Qt::AlignCenter);
+    ImageEdit = AddControl<QLineEdit>(this, "ImageEdit", kFieldLeft, BackgroundRow(4),
+                                      kRight - kRowHeight - 4 - kFieldLeft);
+    AddLabel(QStringLiteral("Bild:"), "ImageLabel", ImageEdit);
+    ImageSpeed = AddControl<QToolButton>(this, "ImageSpeed", kRight - kRowHeight, BackgroundRow(4),
+                                         kRowHeight);
+    ImageSpeed->setText(QStringLiteral("..."));
+    TypeCombo = AddControl<QComboBox>(this, "TypeCombo", kFieldLeft, BackgroundRow(5), kListWidth);
+    TypeCombo->addItems({QStringLiteral("Farbe"), QStringLiteral("Bild")});
+    AddLabel(QStringLiteral("Typ:"), "TypeLabel", TypeCombo);
+}
+
+void TNewForm::AddAnimationSection() {
+    AddHeading(this, QStringLiteral(" Animation "), "Label2", kAnimationTop);
+    FrameCountUpDown =
+        AddSpinEdit(this, "FrameCountUpDown", AnimationRow(0), kMinFrameCount, MaxFrameCount);
+    AddLabel(QStringLiteral("Frameanzahl:"), "FrameCountLabel", FrameCountUpDown);
+    FramesPerSecUpDown =
+        AddSpinEdit(this, "FramesPerSecUpDown", AnimationRow(1), MinFramesPerSec, MaxFramesPerSec);
+    AddLabel(QStringLiteral("Frames/Sek.:"), "FramesPerSecLabel", FramesPerSecUpDown);
+    PathsCheck = AddCheck(this, QStringLiteral("Bewegungspfade anzeigen"), "PathsCheck",
+                          AnimationRow(2) + 4);
+    SplinesCheck = AddCheck(this, QStringLiteral("Splines"), "SplinesCheck", AnimationRow(2) + 30);
+}
+
+void TNewForm::AddLabel(const QString& text, const char* name, QWidget* buddy) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(kLabelLeft, buddy->y(), kLabelWidth, kRowHeight);
+    label->setBuddy(buddy);
+}
+
+void TNewForm::FillFrom(const TProjectSettings& settings) {
+    const QString size =
+        QStringLiteral("%1 x %2").arg(settings.ProjectWidth).arg(settings.ProjectHeight);
+    int preset = kCustomSize;
+    for (int i = kCustomSize + 1; i < SizeCombo->count() && preset == kCustomSize; ++i)
+        if (SizeCombo->itemText(i).trimmed() == size)
+            preset = i;
+    SizeCombo->setCurrentIndex(preset);
+    WidthUpDown->setValue(settings.ProjectWidth);
+    HeightUpDown->setValue(settings.ProjectHeight);
+    FBackgroundColor = settings.BackgroundColor;
+    ShowColor();
+    ImageEdit->setText(settings.BackgroundImage);
+    ShowPreview();
+    // Any type but a picture is a plain colour.
+    TypeCombo->setCurrentIndex(settings.BackgroundType == BackgroundTypeImage ? 1 : 0);
+    FrameCountUpDown->setValue(settings.FrameCount);
+    FramesPerSecUpDown->setValue(settings.FramesPerSec);
+    PathsCheck->setChecked(settings.ShowPaths);
+    SplinesCheck->setChecked(settings.Splines);
+}
+
+TProjectSettings TNewForm::Settings() const {
+    TProjectSettings settings;
+    settings.ProjectWidth = WidthUpDown->Number();
+    settings.ProjectHeight = HeightUpDown->Number();
+    settings.BackgroundColor = FBackgroundColor;
+    settings.BackgroundImage = ImageEdit->text();
+    settings.BackgroundType = TypeCombo->currentIndex();
+    settings.FrameCount = FrameCountUpDown->Number();
+    settings.FramesPerSec = FramesPerSecUpDown->Number();
+    settings.ShowPaths = PathsCheck->isChecked();
+    settings.Splines = SplinesCheck->isChecked();
+    return settings;
+}
+
+bool TNewForm::Execute(const QString& caption, TProjectSettings& settings) {
+    setWindowTitle(caption);
+    FillFrom(settings);
+    if (const QScreen* display = screen())
+        move(display->availableGeometry().center() - rect().center());
+    if (exec() != QDialog::Accepted)
+        return false;
+    settings = Settings();
+    return true;
+}
+
+// A preset reads "width x height", perhaps with blanks around it.
+void TNewForm::SizeComboChange() {
+    if (SizeCombo->currentIndex() != kCustomSize) {
+        const QString preset = SizeCombo->currentText().trimmed();
+        const int split = preset.indexOf(QLatin1Char('x'));
+        WidthUpDown->setValue(preset.left(split).trimmed().toInt());
+        HeightUpDown->setValue(preset.mid(split + 1).trimmed().toInt());
+    }
+    EnableCustomSize();
+}
+
+void TNewForm::EnableCustomSize() {
+    const bool custom = SizeCombo->currentIndex() == kCustomSize;
+    WidthUpDown->setEnabled(custom);
+    HeightUpDown->setEnabled(custom);
+}
+
+void TNewForm::ColorBoxClick() {
+    if (FDialogs.ChooseColor(this, FBackgroundColor))
+        ShowColor();
+}
+
+// The type stays as it is: the user picks "Bild" separately.
+void TNewForm::ImageSpeedClick() {
+    const QString chosen = FDialogs.OpenFileName(this, kImageFilter);
+    if (chosen.isEmpty())
+        return;
+    ImageEdit->setText(chosen);
+    ShowPreview();
+}
+
+void TNewForm::ShowColor() {
+    QPixmap swatch(ColorBox->iconSize());
+    swatch.fill(ColorToQColor(FBackgroundColor));
+    QPainter painter(&swatch);
+    painter.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+    painter.end();
+    ColorBox->setIcon(QIcon(swatch));
+}
+
+// The picture named in the edit, shrunk to fit; nothing when there is none to show.
+void TNewForm::ShowPreview() {
+    const QString fileName = ImageEdit->text();
+    QImage picture;
+    if (!QFileInfo(fileName).isFile() || !LoadImageFile(picture, fileName).Ok || picture.isNull()) {
+        ImagePreview->clear();
+        return;
+    }
+    const QSize room = ImagePreview->contentsRect().size();
+    if (picture.width() > room.width() || picture.height() > room.height())
+        picture = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    ImagePreview->setPixmap(QPixmap::fromImage(picture));
+}
