@@ -1,12 +1,14 @@
 #include "app/CommandLine.h"
 
 #include "app/HeadlessCommands.h"
+#include "core/export/VideoWriter.h"
 #include "ui/MainWindow.h"
 #include "ui/QtTranslations.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -14,19 +16,39 @@
 namespace {
 const QString kApplicationName = QStringLiteral("Kelvro");
 
+// The encoders of this build, per kind of video file, defaults first.
+QString CodecHelp() {
+    QStringList lines;
+    const std::array<std::pair<const char*, TVideoContainer>, 4> containers = {{
+        {".avi", TVideoContainer::Avi},
+        {".mp4", TVideoContainer::Mp4},
+        {".webm", TVideoContainer::WebM},
+        {".mkv", TVideoContainer::Mkv},
+    }};
+    for (const auto& [suffix, container] : containers) {
+        QStringList names;
+        for (const TVideoCodec& codec : AvailableVideoCodecs(container))
+            names << codec.Name;
+        lines << QStringLiteral("%1: %2").arg(QString::fromLatin1(suffix),
+                                              names.isEmpty() ? QStringLiteral("none")
+                                                              : names.join(QStringLiteral(", ")));
+    }
+    return QStringLiteral("Video encoder (the first listed is the default).\n") +
+           lines.join(QLatin1Char('\n'));
+}
+
 struct TParser {
     QCommandLineParser Parser;
     QCommandLineOption Export{QStringLiteral("export"),
                               QStringLiteral("Render frames of PROJECT without a window into "
-                                             "OUTPUT (.bmp, .png, .gif or .avi)."),
+                                             "OUTPUT: an image series (.bmp, .png) or a video "
+                                             "(.avi, .mp4, .webm, .mkv)."),
                               QStringLiteral("OUTPUT")};
     QCommandLineOption FrameRange{QStringLiteral("frames"),
                                   QStringLiteral("Frames to export: FIRST-LAST or N (1-based); "
                                                  "default: the playback range."),
                                   QStringLiteral("RANGE")};
-    QCommandLineOption Codec{QStringLiteral("codec"),
-                             QStringLiteral("Video encoder for .avi output."),
-                             QStringLiteral("NAME")};
+    QCommandLineOption Codec{QStringLiteral("codec"), CodecHelp(), QStringLiteral("NAME")};
     QCommandLineOption Dump{QStringLiteral("dump"),
                             QStringLiteral("Print the project as JSON to stdout.")};
     QCommandLineOption Frame{QStringLiteral("frame"),

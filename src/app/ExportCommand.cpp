@@ -1,6 +1,8 @@
 #include "app/HeadlessCommands.h"
 
+#include "core/export/ExportRun.h"
 #include "core/export/ImageSeries.h"
+#include "core/export/VideoWriter.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,9 +13,12 @@
 
 namespace {
 
-enum class TOutputKind { Bmp, Png, Gif, Avi, Unknown };
+// Where the frames go: an image series, a video, or an animated picture.
+enum class TOutputKind { Bmp, Png, Gif, Video, Unknown };
 
 TOutputKind KindOf(const QString& output) {
+    if (VideoContainerOf(output))
+        return TOutputKind::Video;
     const QString suffix = QFileInfo(output).suffix().toLower();
     if (suffix == QLatin1String("bmp"))
         return TOutputKind::Bmp;
@@ -21,8 +26,6 @@ TOutputKind KindOf(const QString& output) {
         return TOutputKind::Png;
     if (suffix == QLatin1String("gif"))
         return TOutputKind::Gif;
-    if (suffix == QLatin1String("avi"))
-        return TOutputKind::Avi;
     return TOutputKind::Unknown;
 }
 
@@ -83,17 +86,44 @@ bool PrintProgress(int written, int count) {
     return true;
 }
 
+bool CodecSuits(const QString& codec, TVideoContainer container) {
+    for (const TVideoCodec& offered : AvailableVideoCodecs(container))
+        if (offered.Name == codec)
+            return true;
+    return false;
+}
+
 // Checks that do not need the project.
 bool CheckOutput(const TCommandLine& line, TOutputKind kind, QString& error) {
     if (kind == TOutputKind::Unknown)
-        error = QStringLiteral("%1: unknown output extension (use .bmp, .png, .gif or .avi)")
+        error = QStringLiteral(
+                    "%1: unknown output extension (use .bmp, .png, .avi, .mp4, .webm or .mkv)")
                     .arg(line.Output);
-    else if (kind == TOutputKind::Gif || kind == TOutputKind::Avi)
-        error = QStringLiteral("%1: GIF/AVI export is not available in this build yet")
-                    .arg(line.Output);
-    else if (!line.Codec.isEmpty())
-        error = QStringLiteral("--codec %1: a codec applies to .avi output only").arg(line.Codec);
+    else if (kind == TOutputKind::Gif)
+        error =
+            QStringLiteral("%1: GIF export is not available in this build yet").arg(line.Output);
+    else if (kind != TOutputKind::Video && !line.Codec.isEmpty())
+        error = QStringLiteral("--codec %1: a codec applies to video output only").arg(line.Codec);
+    else if (kind == TOutputKind::Video &&
+             AvailableVideoCodecs(*VideoContainerOf(line.Output)).empty())
+        error = QStringLiteral("%1: this build has no encoder for such files").arg(line.Output);
+    else if (kind == TOutputKind::Video && !line.Codec.isEmpty() &&
+             !CodecSuits(line.Codec, *VideoContainerOf(line.Output)))
+        error = QStringLiteral("--codec %1: not offered for %2 files by this build")
+                    .arg(line.Codec, QFileInfo(line.Output).suffix().toLower());
     return error.isEmpty();
+}
+
+std::unique_ptr<TFrameWriter> MakeWriter(const TCommandLine& line, TOutputKind kind) {
+    if (kind == TOutputKind::Video) {
+        const TVideoContainer container = *VideoContainerOf(line.Output);
+        TVideoOptions options;
+        options.Codec =
+            line.Codec.isEmpty() ? AvailableVideoCodecs(container).front().Name : line.Codec;
+        return MakeVideoWriter(line.Output, container, options);
+    }
+    return MakeSeriesWriter(line.Output,
+                            kind == TOutputKind::Bmp ? TSeriesFormat::Bmp : TSeriesFormat::Png);
 }
 
 } // namespace
@@ -109,10 +139,9 @@ int RunExportCommand(const TCommandLine& line) {
     const std::optional<TFrameRange> range = ChooseRange(line, project, error);
     if (!range || !FolderWritable(line.Output, error))
         return FailCommand(error);
-    const TSeriesFormat format = kind == TOutputKind::Bmp ? TSeriesFormat::Bmp : TSeriesFormat::Png;
     try {
-        ExportImageSeries(project, line.Output, format, range->First,
-                          range->Last - range->First + 1, PrintProgress);
+        const std::unique_ptr<TFrameWriter> writer = MakeWriter(line, kind);
+        RunExport(project, range->First, range->Last - range->First + 1, *writer, PrintProgress);
     } catch (const std::exception& failure) {
         return FailCommand(QString::fromStdString(failure.what()));
     }

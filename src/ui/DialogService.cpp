@@ -2,11 +2,13 @@
 
 #include "core/render/Primitives.h"
 
+#include "ui/CompressionForm.h"
 #include "ui/GroupForm.h"
 #include "ui/InputDataForm.h"
 #include "ui/InputExForm.h"
 #include "ui/InputForm.h"
 #include "ui/MessageForm.h"
+#include "ui/NewForm.h"
 #include "ui/ShapePickerForm.h"
 
 #include <QColorDialog>
@@ -40,6 +42,30 @@ QString TWidgetDialogService::SaveFileName(QWidget* parent, const QString& prese
         dialog.setDefaultSuffix(suffix.captured(1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
+    return dialog.selectedFiles().first();
+}
+
+QString TWidgetDialogService::SaveExportFileName(QWidget* parent, const QStringList& filters,
+                                                 int& filterIndex) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    if (filterIndex >= 0 && filterIndex < filters.size())
+        dialog.selectNameFilter(filters.at(filterIndex));
+    // A name typed without extension gets the chosen filter's, so the overwrite question is
+    // about the file that will be written.
+    const auto takeSuffix = [&dialog](const QString& filter) {
+        const QRegularExpressionMatch suffix =
+            QRegularExpression(QStringLiteral("\\*\\.(\\w+)")).match(filter);
+        dialog.setDefaultSuffix(suffix.hasMatch() ? suffix.captured(1) : QString());
+    };
+    takeSuffix(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, takeSuffix);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
+    if (chosen >= 0)
+        filterIndex = static_cast<int>(chosen);
     return dialog.selectedFiles().first();
 }
 
@@ -105,4 +131,15 @@ bool TWidgetDialogService::InputText(QWidget* parent, const QString& caption, co
 bool TWidgetDialogService::ChooseGroup(QWidget* parent, const QStringList& lines,
                                        std::vector<bool>& checked) {
     return ::ChooseGroup(parent, lines, checked);
+}
+
+bool TWidgetDialogService::EditProjectSettings(QWidget* parent, const QString& caption,
+                                               TProjectSettings& settings) {
+    TNewForm form(*this, parent);
+    return form.Execute(caption, settings);
+}
+
+bool TWidgetDialogService::ChooseVideoCodec(QWidget* parent, TVideoContainer container,
+                                            TVideoOptions& options) {
+    return ::ChooseVideoCodec(parent, container, options);
 }

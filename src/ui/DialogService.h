@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/export/VideoWriter.h"
+#include "core/model/ProjectSettings.h"
 #include "core/model/Types.h"
 
 #include <QMessageBox>
@@ -56,6 +58,19 @@ public:
     // holding one entry per line; false on cancel, checked unchanged.
     virtual bool ChooseGroup(QWidget* parent, const QStringList& lines,
                              std::vector<bool>& checked) = 0;
+    // The encoder and its settings for a video of the container, preset with options. True on
+    // "Ok" with options taken from the dialog; false on cancel, options unchanged.
+    virtual bool ChooseVideoCodec(QWidget* parent, TVideoContainer container,
+                                  TVideoOptions& options) = 0;
+    // A file to export to (overwriting confirmed) or empty when cancelled; one filter per entry
+    // in Qt's syntax, the one at filterIndex preselected. filterIndex becomes the 0-based index
+    // of the filter chosen, which decides what is written whatever extension was typed.
+    virtual QString SaveExportFileName(QWidget* parent, const QStringList& filters,
+                                       int& filterIndex) = 0;
+    // The project settings dialog under caption, filled from settings. True on "Ok" with the
+    // settings taken from the dialog; false on cancel, settings unchanged.
+    virtual bool EditProjectSettings(QWidget* parent, const QString& caption,
+                                     TProjectSettings& settings) = 0;
 };
 
 // The real dialogs.
@@ -84,4 +99,10 @@ public:
                    QString& text) override;
     bool ChooseGroup(QWidget* parent, const QStringList& lines,
                      std::vector<bool>& checked) override;
+    bool ChooseVideoCodec(QWidget* parent, TVideoContainer container,
+                          TVideoOptions& options) override;
+    bool EditProjectSettings(QWidget* parent, const QString& caption,
+                             TProjectSettings& settings) override;
+    QString SaveExportFileName(QWidget* parent, const QStringList& filters,
+                               int& filterIndex) override;
 };

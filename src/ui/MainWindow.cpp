@@ -12,6 +12,7 @@
 #include "ui/editor/TimelinePart.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QTimer>
@@ -30,6 +31,9 @@ TMainForm::TMainForm(TDialogService* dialogs, QWidget* parent)
     CreateCentralArea();
     CreateStatusBar();
     connect(FState, &TEditorState::Updated, this, &TMainForm::Refresh);
+    // Paste follows what any program, another editor included, puts on the clipboard.
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &TMainForm::UpdateControls);
     StartEditing();
     qApp->installEventFilter(this);
 }

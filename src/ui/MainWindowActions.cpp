@@ -13,10 +13,13 @@
 namespace {
 using TRule = std::function<bool(const TCommandState&)>;
 
-// Export, the clipboard, the settings dialog and help are not part of this build: shown where
-// they belong, but never offered.
+// Help is not part of this build: shown where they belong, but
+// never offered.
 const TRule kNotBuilt = [](const TCommandState&) { return false; };
 const TRule kInMaster = [](const TCommandState& s) { return s.Master; };
+const TRule kSelectionInMaster = [](const TCommandState& s) {
+    return s.Master && (s.Selected || s.Multi);
+};
 
 constexpr QKeyCombination kNoKey;
 } // namespace
@@ -54,19 +57,29 @@ std::vector<TActionSpec> TMainForm::ActionSpecs() {
          I::Save,
          [doc] { doc->SaveAsAction1Execute(); },
          {}},
-        {C::Export, "ExportAction1", "Export...", kNoKey, I::Play, {}, kNotBuilt},
-        {C::Settings, "SettingsAction1", "Einstellungen", kNoKey, std::nullopt, {}, kNotBuilt},
+        {C::Export, "ExportAction1", "Export...", kNoKey, I::Play,
+         [doc] { doc->ExportAction1Execute(); }, [](const TCommandState& s) { return !s.Pending; }},
+        {C::Settings,
+         "SettingsAction1",
+         "Einstellungen",
+         kNoKey,
+         std::nullopt,
+         [doc] { doc->SettingsAction1Execute(); },
+         {}},
         {C::Exit, "ExitAction1", "Beenden", kNoKey, I::Delete, [this] { close(); }, {}},
         {C::Undo, "UndoAction1", "Rückgängig", Qt::CTRL | Qt::Key_Z, I::Undo,
          [obj] { obj->UndoAction1Execute(); }, [](const TCommandState& s) { return s.Pending; }},
         {C::Redo, "RedoAction1", "Wiederholen", Qt::CTRL | Qt::Key_Y, I::Redo,
          [obj] { obj->RedoAction1Execute(); }, [](const TCommandState& s) { return s.Redoable; }},
-        {C::Cut, "CutAction1", "Ausschneiden", Qt::CTRL | Qt::Key_X, I::Cut, {}, kNotBuilt},
-        {C::Copy, "CopyAction1", "Kopieren", Qt::CTRL | Qt::Key_C, I::Copy, {}, kNotBuilt},
-        {C::Paste, "PasteAction1", "Einfügen", Qt::CTRL | Qt::Key_V, I::Paste, {}, kNotBuilt},
+        {C::Cut, "CutAction1", "Ausschneiden", Qt::CTRL | Qt::Key_X, I::Cut,
+         [obj] { obj->CutAction1Execute(); }, kSelectionInMaster},
+        {C::Copy, "CopyAction1", "Kopieren", Qt::CTRL | Qt::Key_C, I::Copy,
+         [obj] { obj->CopyAction1Execute(); }, kSelectionInMaster},
+        {C::Paste, "PasteAction1", "Einfügen", Qt::CTRL | Qt::Key_V, I::Paste,
+         [obj] { obj->PasteAction1Execute(); },
+         [](const TCommandState& s) { return s.Master && s.ClipboardHoldsObjects; }},
         {C::Delete, "DeleteAction1", "Löschen", QKeyCombination(Qt::Key_Delete), I::Delete,
-         [obj] { obj->DeleteAction1Execute(); },
-         [](const TCommandState& s) { return s.Master && (s.Selected || s.Multi); }},
+         [obj] { obj->DeleteAction1Execute(); }, kSelectionInMaster},
         {C::ToFront, "ToFrontAction1", "Nach vorn", kNoKey, I::ToFront,
          [obj] { obj->ToFrontAction1Execute(); },
          [](const TCommandState& s) { return s.Master && s.Selected && !s.SelectedOnTop; }},

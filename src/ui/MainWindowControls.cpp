@@ -45,6 +45,7 @@ TCommandState TMainForm::CommandState() const {
     state.SelectedAtBottom = state.Selected && objects.front().get() == state.Selected;
     state.SelectedPlaced = IsPlacedObject(state.Selected);
     state.Modified = FState->Changed || state.Pending;
+    state.ClipboardHoldsObjects = ClipboardHoldsObjects();
     return state;
 }
 

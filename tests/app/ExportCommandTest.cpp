@@ -72,6 +72,18 @@ TEST(ExportCommand, FramesPicksTheRangeAndPngWritesPngFiles) {
     EXPECT_EQ(FilesIn(folder, "b*"), QStringList{"b1.bmp"});
 }
 
+TEST(ExportCommand, VideosAreWrittenWholeUnderTheirOwnName) {
+    const QString folder = ProjectFolder("video");
+    // The default, uncompressed, last: its size shows the frames are in.
+    for (const QStringList& options : {QStringList{"--codec", "mjpeg"}, QStringList{}}) {
+        const TExportRun run = Export(folder + "/v.avi", folder + "/film.kvp", options);
+        EXPECT_EQ(run.ExitCode, 0) << run.ErrLines.join('\n').toStdString();
+        EXPECT_EQ(run.ErrLines.size(), 3);
+        EXPECT_EQ(FilesIn(folder, "v*"), QStringList{"v.avi"});
+    }
+    EXPECT_GT(QFileInfo(folder + "/v.avi").size(), 3 * 48 * 192);
+}
+
 // The film of ProjectFolder with its playback range stored at the integer limit.
 QString FilmPlayingToTheLimit(const QString& folder) {
     TProject project;
@@ -100,8 +112,11 @@ TEST(ExportCommand, FailuresAreOneLineStatusOneAndWriteNothing) {
         {x, film, {"--frames", "two"}, "FIRST-LAST or N"},
         {x, film, {"--codec", "mjpeg"}, "--codec"},
         {folder + "/x.jpg", film, {}, "unknown output extension"},
-        {folder + "/x.GIF", film, {}, "GIF/AVI export is not available in this build yet"},
-        {folder + "/x.avi", film, {}, "GIF/AVI export is not available in this build yet"},
+        {folder + "/x.GIF", film, {}, "GIF export is not available in this build yet"},
+        {folder + "/x.avi", film, {"--codec", "vp9"}, "--codec vp9: not offered for avi files"},
+        {folder + "/x.mp4", film, {"--codec", "nonesuch"}, "not offered for mp4 files"},
+        {folder + "/x.mkv", film, {"--frames", "7"}, "outside frames 1..6"},
+        {folder + "/missing/x.webm", film, {}, "cannot write into the folder"},
         {folder + "/missing/x.bmp", film, {}, "cannot write into the folder"},
         {folder + "/missing/../x.bmp", film, {}, "cannot write into the folder"},
         {x, folder + "/none.kvp", {}, "no such project file"},

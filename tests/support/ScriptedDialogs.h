@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <deque>
+#include <optional>
 #include <vector>
 
 // Answers the editor's modal questions from a script and remembers what was asked.
@@ -98,8 +99,42 @@ public:
         GroupAnswers.pop_front();
         return true;
     }
+    bool ChooseVideoCodec(QWidget*, TVideoContainer container, TVideoOptions& options) override {
+        CodecContainers.push_back(container);
+        CodecPresets.push_back(options);
+        if (CodecAnswers.empty())
+            return false;
+        options = CodecAnswers.front();
+        CodecAnswers.pop_front();
+        return true;
+    }
+    bool EditProjectSettings(QWidget*, const QString& caption,
+                             TProjectSettings& settings) override {
+        SettingsCaptions << caption;
+        if (SettingsAnswers.empty())
+            return true;
+        const std::optional<TProjectSettings> answer = SettingsAnswers.front();
+        SettingsAnswers.pop_front();
+        if (answer)
+            settings = *answer;
+        return answer.has_value();
+    }
+    QString SaveExportFileName(QWidget*, const QStringList& filters, int& filterIndex) override {
+        ExportFilters.push_back(filters);
+        if (ExportFiles.empty())
+            return QString();
+        const TExportFileAnswer answer = ExportFiles.front();
+        ExportFiles.pop_front();
+        if (!answer.Name.isEmpty())
+            filterIndex = answer.FilterIndex;
+        return answer.Name;
+    }
 
     std::deque<QMessageBox::StandardButton> Answers;
+    // Project settings dialogs answer from here: settings for "Ok", none for "Abbruch"; none left
+    // is "Ok" with the settings as shown. SettingsCaptions holds each dialog's caption.
+    std::deque<std::optional<TProjectSettings>> SettingsAnswers;
+    QStringList SettingsCaptions;
     // Choice dialogs answer from here; none left is the right button (cancel).
     std::deque<int> Choices;
     // File dialogs answer from here; an empty entry or an empty list is a cancel.
@@ -129,6 +164,19 @@ public:
     std::deque<std::vector<bool>> GroupAnswers;
     std::vector<QStringList> GroupAsked;
     std::vector<std::vector<bool>> GroupPresets;
+    // Compression dialogs answer with these options; none left is a cancel. CodecContainers and
+    // CodecPresets hold the container and the options each dialog was shown with.
+    std::deque<TVideoOptions> CodecAnswers;
+    std::vector<TVideoContainer> CodecContainers;
+    std::vector<TVideoOptions> CodecPresets;
+    // Export save dialogs answer with a name and the filter chosen; an empty name or none left
+    // is a cancel. ExportFilters holds the filters each dialog offered.
+    struct TExportFileAnswer {
+        QString Name;
+        int FilterIndex = 0;
+    };
+    std::deque<TExportFileAnswer> ExportFiles;
+    std::vector<QStringList> ExportFilters;
     QStringList Asked;
     QStringList Errors;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/edit/ClipBoard.h"
 #include "core/model/UndoItem.h"
 #include "core/objects/PointListObject.h"
 #include "support/ScriptedDialogs.h"

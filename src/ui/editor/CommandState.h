@@ -16,4 +16,5 @@ struct TCommandState {
     // The selected object has a placement (text, image, shape) that angle and stretch change.
     bool SelectedPlaced = false;
     bool Modified = false;
+    bool ClipboardHoldsObjects = false;
 };

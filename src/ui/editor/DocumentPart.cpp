@@ -51,7 +51,7 @@ TDocumentPart::TDocumentPart(TEditorState& state, TDialogService& dialogs, TCanv
 }
 
 void TDocumentPart::NewAction1Execute() {
-    if (!QuerySave())
+    if (!QuerySave() || !AskProjectSettings(QStringLiteral("Neu")))
         return;
     FCanvas.DropSelection();
     FFileName.clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/export/VideoWriter.h"
 #include "ui/RecentFiles.h"
 
 #include <QObject>
@@ -11,8 +12,8 @@ class TCanvasPart;
 class TDialogService;
 class TEditorState;
 
-// The project as a file: its name, new, open, save, save as, the recent files and the question
-// before unsaved changes are dropped.
+// The project as a file: its name, new, open, save, save as, export, the recent files and the
+// question before unsaved changes are dropped.
 class TDocumentPart : public QObject {
     Q_OBJECT
 public:
@@ -33,8 +34,13 @@ public:
     void OpenAction1Execute();
     bool SaveAction1Execute();
     bool SaveAsAction1Execute();
+    void ExportAction1Execute();
+    void SettingsAction1Execute();
 
 private:
+    // The settings dialog under caption; on "Ok" its settings are the project's. False when
+    // cancelled or when the background picture cannot be read (said to the user).
+    bool AskProjectSettings(const QString& caption);
     void FillRecentMenu();
     void OpenRecentFile(const QString& fileName);
     bool SaveUnder(const QString& fileName);
@@ -52,4 +58,6 @@ private:
     QString FFileName;
     TRecentFiles FRecentFiles;
     QMenu* FRecentMenu = nullptr;
+    // The encoder chosen for the last video, offered first the next time.
+    TVideoOptions FLastVideoChoice;
 };

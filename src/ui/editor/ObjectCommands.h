@@ -11,8 +11,12 @@ class TEditorState;
 class TTypesObject;
 struct TCommandState;
 
+// Whether the system clipboard holds objects in our own format.
+bool ClipboardHoldsObjects();
+
 // The commands on objects: undo and redo, delete, painting order, the typed angle, stretch and
-// data, the object's name and the group choice. A typed change is one undoable step.
+// data, the object's name and the group choice, and the clipboard. A typed change is one undoable
+// step.
 class TObjectCommands : public QObject {
     Q_OBJECT
 public:
@@ -26,6 +30,9 @@ public:
     void UndoAction1Execute();
     void RedoAction1Execute();
     void DeleteAction1Execute();
+    void CutAction1Execute();
+    void CopyAction1Execute();
+    void PasteAction1Execute();
     void ToFrontAction1Execute();
     void ToBackAction1Execute();
     void AngleAction1Execute();
