@@ -9,12 +9,16 @@
 #include <deque>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 // One frame being drawn on the pool; it stays where it is until the drawing is joined.
 struct TRendering {
-    TRendering(const TProject& project, int frame)
-        : Task(std::in_place, [this, &project, frame] { RenderFrame(project, frame, Bitmap); }) {}
+    // bitmap, when given, is a frame the writer is done with; drawing into it spares the pages
+    // of a new one.
+    TRendering(const TProject& project, int frame, QImage bitmap)
+        : Bitmap(std::move(bitmap)),
+          Task(std::in_place, [this, &project, frame] { RenderFrame(project, frame, Bitmap); }) {}
 
     QImage Bitmap;
     std::optional<TPoolTask> Task;
@@ -30,6 +34,9 @@ public:
     }
 
     bool Empty() const { return FPending.empty(); }
+
+    // A frame the writer has finished with, for a later frame to be drawn into.
+    void Recycle(QImage bitmap) { FSpare.push_back(std::move(bitmap)); }
 
     // The next frame in order, once drawn; the frames after it start drawing meanwhile.
     QImage Take() {
@@ -47,14 +54,21 @@ public:
 
 private:
     void Fill() {
-        while (static_cast<int>(FPending.size()) < FAhead && FNext < FEnd)
-            FPending.push_back(std::make_unique<TRendering>(FProject, FNext++));
+        while (static_cast<int>(FPending.size()) < FAhead && FNext < FEnd) {
+            QImage bitmap;
+            if (!FSpare.empty()) {
+                bitmap = std::move(FSpare.back());
+                FSpare.pop_back();
+            }
+            FPending.push_back(std::make_unique<TRendering>(FProject, FNext++, std::move(bitmap)));
+        }
     }
 
     const TProject& FProject;
     int FNext;
     int FEnd;
     int FAhead;
+    std::vector<QImage> FSpare;
     // Destroyed before the project is released: each rendering joins its task on destruction.
     std::deque<std::unique_ptr<TRendering>> FPending;
 };
@@ -70,7 +84,9 @@ int WriteFrames(const TProject& project, int first, int count, TFrameWriter& wri
     TRenderQueue queue(project, first, count);
     int written = 0;
     while (!queue.Empty()) {
-        writer.AddFrame(queue.Take(), written);
+        QImage frame = queue.Take();
+        writer.AddFrame(frame, written);
+        queue.Recycle(std::move(frame));
         ++written;
         if (progress && !progress(written, count))
             break;

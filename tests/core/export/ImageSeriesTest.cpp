@@ -1,5 +1,6 @@
 #include "core/export/ImageSeries.h"
 #include "BarProject.h"
+#include "LittleEndian.h"
 #include "core/anim/Anim.h"
 #include "core/export/BmpFile.h"
 #include "core/export/ExportError.h"
@@ -12,17 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-std::uint32_t Read32(const QByteArray& bytes, int at) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
-    return value;
-}
-
-std::uint16_t Read16(const QByteArray& bytes, int at) {
-    return static_cast<std::uint16_t>(Read32(bytes, at) & 0xFFFFu);
-}
 
 // A fresh folder for one test's files.
 QString Folder(const QString& name) {

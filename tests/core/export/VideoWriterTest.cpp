@@ -1,4 +1,5 @@
 #include "core/export/VideoWriter.h"
+#include "LittleEndian.h"
 #include "core/export/ExportError.h"
 #include "support/TestMain.h"
 
@@ -14,13 +15,6 @@ extern "C" {
 }
 
 namespace {
-
-std::uint32_t Read32(const QByteArray& bytes, qsizetype at) {
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
-    return value;
-}
 
 std::int32_t ReadSigned32(const QByteArray& bytes, qsizetype at) {
     return static_cast<std::int32_t>(Read32(bytes, at));
