@@ -1,8 +1,10 @@
 #include "BenchScene.h"
 #include "core/export/ExportRun.h"
 #include "core/export/FrameWriter.h"
+#include "core/export/GifWriter.h"
 #include "core/export/VideoWriter.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPolygonF>
@@ -120,6 +122,19 @@ void BM_ExportRun(benchmark::State& state, TVideoContainer container, const char
     state.SetItemsProcessed(state.iterations() * project.FrameCount);
 }
 
+void BM_ExportGif(benchmark::State& state) {
+    const TProject project = KeyedProject(200, 100, false, 3);
+    QTemporaryDir folder;
+    const QString fileName = folder.filePath(QStringLiteral("run.gif"));
+    for (auto _ : state) {
+        const std::unique_ptr<TFrameWriter> writer = MakeGifWriter(fileName);
+        RunExport(project, 0, project.FrameCount, *writer);
+    }
+    state.counters["bytes"] = static_cast<double>(QFileInfo(fileName).size());
+    state.SetItemsProcessed(state.iterations() * project.FrameCount);
+}
+
+BENCHMARK(BM_ExportGif)->Apply(WriterTiming);
 BENCHMARK_CAPTURE(BM_ExportRun, avi_rawvideo, TVideoContainer::Avi, "rawvideo", "avi")
     ->Apply(WriterTiming);
 BENCHMARK_CAPTURE(BM_ExportRun, avi_mjpeg, TVideoContainer::Avi, "mjpeg", "avi")

@@ -41,8 +41,8 @@ struct TParser {
     QCommandLineParser Parser;
     QCommandLineOption Export{QStringLiteral("export"),
                               QStringLiteral("Render frames of PROJECT without a window into "
-                                             "OUTPUT: an image series (.bmp, .png) or a video "
-                                             "(.avi, .mp4, .webm, .mkv)."),
+                                             "OUTPUT: an image series (.bmp, .png), an animated "
+                                             "GIF (.gif) or a video (.avi, .mp4, .webm, .mkv)."),
                               QStringLiteral("OUTPUT")};
     QCommandLineOption FrameRange{QStringLiteral("frames"),
                                   QStringLiteral("Frames to export: FIRST-LAST or N (1-based); "

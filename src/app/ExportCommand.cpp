@@ -1,6 +1,7 @@
 #include "app/HeadlessCommands.h"
 
 #include "core/export/ExportRun.h"
+#include "core/export/GifWriter.h"
 #include "core/export/ImageSeries.h"
 #include "core/export/VideoWriter.h"
 
@@ -96,12 +97,10 @@ bool CodecSuits(const QString& codec, TVideoContainer container) {
 // Checks that do not need the project.
 bool CheckOutput(const TCommandLine& line, TOutputKind kind, QString& error) {
     if (kind == TOutputKind::Unknown)
-        error = QStringLiteral(
-                    "%1: unknown output extension (use .bmp, .png, .avi, .mp4, .webm or .mkv)")
-                    .arg(line.Output);
-    else if (kind == TOutputKind::Gif)
         error =
-            QStringLiteral("%1: GIF export is not available in this build yet").arg(line.Output);
+            QStringLiteral(
+                "%1: unknown output extension (use .bmp, .png, .gif, .avi, .mp4, .webm or .mkv)")
+                .arg(line.Output);
     else if (kind != TOutputKind::Video && !line.Codec.isEmpty())
         error = QStringLiteral("--codec %1: a codec applies to video output only").arg(line.Codec);
     else if (kind == TOutputKind::Video &&
@@ -122,6 +121,8 @@ std::unique_ptr<TFrameWriter> MakeWriter(const TCommandLine& line, TOutputKind k
             line.Codec.isEmpty() ? AvailableVideoCodecs(container).front().Name : line.Codec;
         return MakeVideoWriter(line.Output, container, options);
     }
+    if (kind == TOutputKind::Gif)
+        return MakeGifWriter(line.Output);
     return MakeSeriesWriter(line.Output,
                             kind == TOutputKind::Bmp ? TSeriesFormat::Bmp : TSeriesFormat::Png);
 }

@@ -5,6 +5,7 @@
 #include "core/export/ExportError.h"
 #include "core/export/ExportRun.h"
 #include "core/export/FileNames.h"
+#include "core/export/GifWriter.h"
 #include "core/export/ImageSeries.h"
 
 #include <QCheckBox>
@@ -135,11 +136,6 @@ void TExportForm::ExportClick() {
         FDialogs.Error(this, ErrorCaption(), QStringLiteral("Export nicht möglich!"));
         return;
     }
-    if (FKind == TExportKind::Gif) {
-        FDialogs.Error(this, ErrorCaption(),
-                       QStringLiteral("GIF-Export ist in dieser Version noch nicht verfügbar."));
-        return;
-    }
     // A range the timeline left behind a shortened sequence is cut to the frames there are.
     const int frames = static_cast<int>(FProject.Frames.size());
     if (frames <= 0)
@@ -178,8 +174,9 @@ QString TExportForm::Run(int first, int count) {
     QString error;
     try {
         const std::unique_ptr<TFrameWriter> writer =
-            container ? MakeVideoWriter(output, *container, options)
-                      : MakeSeriesWriter(FFileName, TSeriesFormat::Bmp);
+            container                   ? MakeVideoWriter(output, *container, options)
+            : FKind == TExportKind::Gif ? MakeGifWriter(output)
+                                        : MakeSeriesWriter(FFileName, TSeriesFormat::Bmp);
         RunExport(FProject, first, count, *writer,
                   [this](int written, int) { return Progress(written); });
     } catch (const TExportError& failure) {
@@ -188,7 +185,7 @@ QString TExportForm::Run(int first, int count) {
     FRunning = false;
     if (!error.isEmpty())
         FDialogs.Error(this, ErrorCaption(), error);
-    if (container)
+    if (container || FKind == TExportKind::Gif)
         return output;
     return SeriesFileName(SeriesBaseName(FFileName, extension), 0, extension);
 }

@@ -82,6 +82,8 @@ TEST(ExportCommand, VideosAreWrittenWholeUnderTheirOwnName) {
         EXPECT_EQ(FilesIn(folder, "v*"), QStringList{"v.avi"});
     }
     EXPECT_GT(QFileInfo(folder + "/v.avi").size(), 3 * 48 * 192);
+    EXPECT_EQ(Export(folder + "/v.gif", folder + "/film.kvp").ExitCode, 0);
+    EXPECT_TRUE(QImage(folder + "/v.gif").format() != QImage::Format_Invalid);
 }
 
 // The film of ProjectFolder with its playback range stored at the integer limit.
@@ -112,7 +114,7 @@ TEST(ExportCommand, FailuresAreOneLineStatusOneAndWriteNothing) {
         {x, film, {"--frames", "two"}, "FIRST-LAST or N"},
         {x, film, {"--codec", "mjpeg"}, "--codec"},
         {folder + "/x.jpg", film, {}, "unknown output extension"},
-        {folder + "/x.GIF", film, {}, "GIF export is not available in this build yet"},
+        {folder + "/missing/x.GIF", film, {}, "cannot write into the folder"},
         {folder + "/x.avi", film, {"--codec", "vp9"}, "--codec vp9: not offered for avi files"},
         {folder + "/x.mp4", film, {"--codec", "nonesuch"}, "not offered for mp4 files"},
         {folder + "/x.mkv", film, {"--frames", "7"}, "outside frames 1..6"},

@@ -23,6 +23,11 @@ namespace {
 // A GIF stores sizes and delays in 16 bits.
 constexpr int GifLimit = 65535;
 
+// The shortest run of unchanged pixels made transparent. Single unchanged pixels amid dithering
+// only break the patterns the compression finds: on a scene of moving polygons, marking every
+// unchanged pixel made the file 2 % larger than marking none, runs of 16 or more 3 % smaller.
+constexpr int ClearRun = 16;
+
 // One image of the file: the part of the screen it covers, with its own colour table.
 struct TGifFrame {
     QRect Area;
@@ -43,8 +48,9 @@ int TableSize(int entries) {
 }
 
 // The image's indices of area as a frame of its own: colours that are not used or repeat an
-// earlier entry leave the table. With shown (the screen before this frame, row by row), pixels
-// that already show their colour there become transparent, which leaves them as they are.
+// earlier entry leave the table. With shown (the screen before this frame, row by row), runs of
+// pixels that already show their colour there become transparent, which leaves them as they
+// are; shown then gets the frame's pixels.
 TGifFrame MakeFrame(const TPalettedImage& image, const QRect& area, std::vector<QRgb>* shown) {
     const std::size_t width = static_cast<std::size_t>(image.Width);
     const int colors = static_cast<int>(image.Palette.size());
@@ -61,20 +67,35 @@ TGifFrame MakeFrame(const TPalettedImage& image, const QRect& area, std::vector<
     const auto pixelAt = [&](int x, int y) {
         return static_cast<std::size_t>(y) * width + static_cast<std::size_t>(x);
     };
-    const auto unchanged = [&](std::size_t at) {
-        return shown && (*shown)[at] == image.Palette[image.Indices[at]];
-    };
+    // Transparent: an unchanged pixel in a run of at least ClearRun of them along its row.
+    const int runWidth = area.width();
+    std::vector<std::uint8_t> clear(static_cast<std::size_t>(runWidth) *
+                                    static_cast<std::size_t>(area.height()));
+    bool transparent = false;
+    if (shown)
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            std::uint8_t* row = clear.data() + static_cast<std::size_t>(y - area.top()) *
+                                                   static_cast<std::size_t>(runWidth);
+            int x = area.left();
+            while (x <= area.right()) {
+                int end = x;
+                while (end <= area.right() &&
+                       (*shown)[pixelAt(end, y)] == image.Palette[image.Indices[pixelAt(end, y)]])
+                    ++end;
+                if (end - x >= ClearRun) {
+                    std::fill(row + (x - area.left()), row + (end - area.left()), 1);
+                    transparent = true;
+                }
+                x = end + 1;
+            }
+        }
 
     std::array<bool, 256> used{};
-    bool transparent = false;
+    std::size_t cell = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const std::size_t at = pixelAt(x, y);
-            if (unchanged(at))
-                transparent = true;
-            else
-                used[first[image.Indices[at]]] = true;
-        }
+        for (int x = area.left(); x <= area.right(); ++x, ++cell)
+            if (!clear[cell])
+                used[first[image.Indices[pixelAt(x, y)]]] = true;
 
     TGifFrame frame;
     frame.Area = area;
@@ -93,10 +114,11 @@ TGifFrame MakeFrame(const TPalettedImage& image, const QRect& area, std::vector<
 
     frame.Indices.reserve(static_cast<std::size_t>(area.width()) *
                           static_cast<std::size_t>(area.height()));
+    cell = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x) {
+        for (int x = area.left(); x <= area.right(); ++x, ++cell) {
             const std::size_t at = pixelAt(x, y);
-            if (unchanged(at)) {
+            if (clear[cell]) {
                 frame.Indices.push_back(static_cast<GifPixelType>(frame.Transparent));
             } else {
                 frame.Indices.push_back(remap[first[image.Indices[at]]]);

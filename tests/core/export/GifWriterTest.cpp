@@ -34,6 +34,8 @@ QImage Scene(int width, int height, int position) {
 struct TShown {
     QImage Picture;
     int Delay = 0;
+    // Its image covered part of the screen and left some pixels through.
+    bool Partial = false;
 };
 
 struct TDecodedGif {
@@ -44,18 +46,16 @@ struct TDecodedGif {
 // Reads the file with giflib and composites it as a viewer does, checking the structure the
 // writer promises on the way: no global table, per image a power-of-two local table, a graphic
 // control block that keeps the image in place, and the loop block on the first image only.
-TDecodedGif DecodeGif(const QString& fileName) {
-    TDecodedGif decoded;
+void DecodeGif(const QString& fileName, TDecodedGif& decoded) {
     QFile file(fileName);
     EXPECT_TRUE(file.open(QIODevice::ReadOnly));
     decoded.Version = file.read(6);
     int error = 0;
-    GifFileType* gif = DGifOpenFileName(QFile::encodeName(fileName).constData(), &error);
-    if (!gif) {
-        ADD_FAILURE() << "cannot open " << fileName.toStdString();
-        return decoded;
-    }
-    EXPECT_EQ(DGifSlurp(gif), GIF_OK);
+    const std::unique_ptr<GifFileType, void (*)(GifFileType*)> gif(
+        DGifOpenFileName(QFile::encodeName(fileName).constData(), &error),
+        [](GifFileType* opened) { DGifCloseFile(opened, nullptr); });
+    ASSERT_NE(gif, nullptr) << "cannot open " << fileName.toStdString();
+    EXPECT_EQ(DGifSlurp(gif.get()), GIF_OK);
     EXPECT_EQ(gif->SColorMap, nullptr);
     QImage canvas(gif->SWidth, gif->SHeight, QImage::Format_RGB32);
     canvas.fill(Qt::magenta);
@@ -79,7 +79,7 @@ TDecodedGif DecodeGif(const QString& fileName) {
         }
         EXPECT_EQ(loops, i == 0 ? 1 : 0);
         GraphicsControlBlock control{};
-        EXPECT_EQ(DGifSavedExtensionToGCB(gif, i, &control), GIF_OK);
+        EXPECT_EQ(DGifSavedExtensionToGCB(gif.get(), i, &control), GIF_OK);
         EXPECT_EQ(control.DisposalMode, DISPOSE_DO_NOT);
         if (i == 0) {
             EXPECT_EQ(control.TransparentColor, NO_TRANSPARENT_COLOR);
@@ -88,10 +88,7 @@ TDecodedGif DecodeGif(const QString& fileName) {
         EXPECT_TRUE(canvas.rect().contains(QRect(desc.Left, desc.Top, desc.Width, desc.Height)));
         EXPECT_FALSE(desc.Interlace);
         const ColorMapObject* table = desc.ColorMap;
-        if (!table) {
-            ADD_FAILURE() << "no local colour table";
-            break;
-        }
+        ASSERT_NE(table, nullptr) << "no local colour table";
         EXPECT_GE(table->ColorCount, 2);
         EXPECT_EQ(table->ColorCount & (table->ColorCount - 1), 0) << table->ColorCount;
         for (int y = 0; y < desc.Height; ++y)
@@ -103,10 +100,10 @@ TDecodedGif DecodeGif(const QString& fileName) {
                 const GifColorType c = table->Colors[index];
                 canvas.setPixel(desc.Left + x, desc.Top + y, qRgb(c.Red, c.Green, c.Blue));
             }
-        decoded.Shown.push_back({canvas.copy(), control.DelayTime});
+        decoded.Shown.push_back({canvas.copy(), control.DelayTime,
+                                 desc.Width * desc.Height < canvas.width() * canvas.height() &&
+                                     control.TransparentColor != NO_TRANSPARENT_COLOR});
     }
-    DGifCloseFile(gif, &error);
-    return decoded;
 }
 
 QImage Picture(const TPalettedImage& image) {
@@ -143,7 +140,8 @@ TEST(GifWriter, ReductionKeepsTheColoursWithinTheQuantiserLimit) {
         ASSERT_EQ(reduced.Indices.size(), std::size_t(frame.width() * frame.height()));
         EXPECT_GE(reduced.Palette.size(), 1u);
         EXPECT_LE(reduced.Palette.size(), std::size_t(ReducedColorCount));
-        // Close to the original on average, which a swapped channel or row would not be.
+        // Close to the original on average (the quantiser counts colours in cells of 8, 4 and 8
+        // levels), which a swapped channel or a shifted row would not be.
         long long difference = 0;
         for (int y = 0; y < frame.height(); ++y)
             for (int x = 0; x < frame.width(); ++x) {
@@ -155,7 +153,7 @@ TEST(GifWriter, ReductionKeepsTheColoursWithinTheQuantiserLimit) {
                               std::abs(qGreen(seen) - qGreen(wanted)) +
                               std::abs(qBlue(seen) - qBlue(wanted));
             }
-        EXPECT_LT(difference, 8LL * frame.width() * frame.height());
+        EXPECT_LT(difference, 24LL * frame.width() * frame.height());
     }
 }
 
@@ -172,7 +170,7 @@ TEST(GifWriter, DecodedAnimationShowsTheReducedFrames) {
         std::vector<int> Delays;
     };
     const std::vector<TCase> cases = {
-        {"moving bar, one repeat", {64, 48}, 15, {0, 10, 20, 20, 30}, 5, {7, 14, 7, 7}},
+        {"moving bar, one repeat", {64, 48}, 15, {0, 10, 20, 20, 30}, 5, {7, 7, 14, 7}},
         {"one frame", {64, 48}, 15, {5}, 1, {7}},
         {"cancelled after three of ten", {64, 48}, 40, {0, 8, 16}, 10, {2, 2, 2}},
         // 700 s of one picture at 1 fps: the merged delay must not pass 16 bits.
@@ -193,7 +191,8 @@ TEST(GifWriter, DecodedAnimationShowsTheReducedFrames) {
         }
         writer->Finish();
 
-        const TDecodedGif decoded = DecodeGif(name);
+        TDecodedGif decoded;
+        DecodeGif(name, decoded);
         EXPECT_EQ(decoded.Version, "GIF89a");
         std::vector<int> delays;
         for (const TShown& shown : decoded.Shown)
@@ -208,6 +207,11 @@ TEST(GifWriter, DecodedAnimationShowsTheReducedFrames) {
             EXPECT_TRUE(decoded.Shown[i].Picture == expected[picture]) << "shown frame " << i;
         }
         EXPECT_EQ(picture + 1, expected.size());
+        // Otherwise the comparison above would not have covered cropping and transparency.
+        if (expected.size() > 2) {
+            EXPECT_TRUE(std::any_of(decoded.Shown.begin(), decoded.Shown.end(),
+                                    [](const TShown& shown) { return shown.Partial; }));
+        }
     }
 }
 
