@@ -2,6 +2,7 @@
 
 #include "core/export/ColorReduction.h"
 #include "core/export/ExportError.h"
+#include "core/export/PoolTask.h"
 #include "core/model/Types.h"
 
 #include <QDir>
@@ -14,6 +15,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <memory>
 #include <optional>
 
 #include <gif_lib.h>
@@ -154,6 +157,19 @@ int WriteToFile(GifFileType* gif, const GifByteType* bytes, int length) {
 // Collects the frames in order and writes each once the next one shows whether it lasts longer:
 // a frame that looks like the one before only adds its time to it. Holds the screen as last shown
 // and the frame not yet written, nothing more.
+// A frame being reduced to its palette on the pool while earlier ones are written.
+struct TReduction {
+    explicit TReduction(const QImage& frame)
+        : Frame(frame), Task(std::in_place, [this] { Result = ReduceToPalette(Frame); }) {}
+
+    QImage Frame;
+    TPalettedImage Result;
+    std::optional<TPoolTask> Task;
+};
+
+// Reductions in flight: the expensive step runs on both cores while this thread compresses.
+constexpr std::size_t ReductionsAhead = 2;
+
 class TGifWriter final : public TFrameWriter {
 public:
     explicit TGifWriter(const QString& fileName) : FFileName(fileName) {}
@@ -169,6 +185,8 @@ private:
     void FailOnGif(int result);
     void CreateTemporary();
     void Take(const TPalettedImage& image);
+    // Writes the oldest reduction once it is done.
+    void TakeReduced();
     void WritePending();
     void WriteLoop();
 
@@ -181,6 +199,7 @@ private:
     bool FLooping = false;
     std::vector<QRgb> FShown;
     std::optional<TGifFrame> FPending;
+    std::deque<std::unique_ptr<TReduction>> FReducing;
 };
 
 void TGifWriter::Fail(const QString& reason) {
@@ -249,7 +268,16 @@ void TGifWriter::AddFrame(const QImage& frame, int) {
                  .arg(frame.height())
                  .arg(FShape.Width)
                  .arg(FShape.Height));
-    Take(ReduceToPalette(frame));
+    FReducing.push_back(std::make_unique<TReduction>(frame));
+    while (FReducing.size() > ReductionsAhead)
+        TakeReduced();
+}
+
+void TGifWriter::TakeReduced() {
+    const std::unique_ptr<TReduction> oldest = std::move(FReducing.front());
+    FReducing.pop_front();
+    oldest->Task->Wait();
+    Take(oldest->Result);
 }
 
 void TGifWriter::Take(const TPalettedImage& image) {
@@ -322,6 +350,8 @@ void TGifWriter::Finish() {
     if (!FGif)
         Fail(QStringLiteral("the file is not open"));
     try {
+        while (!FReducing.empty())
+            TakeReduced();
         if (FPending)
             WritePending();
         int error = 0;
@@ -348,6 +378,8 @@ void TGifWriter::Finish() {
 }
 
 void TGifWriter::Abort() noexcept {
+    // Each reduction is joined before the frames it reads go away.
+    FReducing.clear();
     if (FGif) {
         int error = 0;
         EGifCloseFile(FGif, &error);
