@@ -3,6 +3,7 @@
 #include "core/export/FrameWriter.h"
 #include "core/export/GifWriter.h"
 #include "core/export/VideoWriter.h"
+#include "core/io/ProjectFile.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <cmath>
+#include <cstring>
 
 // ---------------------------------------------------------------------------------------------
 // The video writer alone: MakeVideoWriter, Begin, 100 prepared 800 x 600 frames, Finish.
@@ -145,8 +147,15 @@ BENCHMARK_CAPTURE(BM_ExportRun, mp4_h264, TVideoContainer::Mp4, "h264", "mp4")->
 
 // ---------------------------------------------------------------------------------------------
 
+// "bench_export --write-scene FILE.kvp" saves the benchmark scene, so the whole
+// "kelvro --export" process can be timed on it.
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], "--write-scene") == 0) {
+        TProject project = KeyedProject(200, 100, false, 3);
+        SaveProject(project, QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

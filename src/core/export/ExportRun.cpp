@@ -24,12 +24,13 @@ struct TRendering {
     std::optional<TPoolTask> Task;
 };
 
-// Frames are drawn ahead of the writer, one per core, so rendering and encoding overlap.
+// Frames are drawn ahead of the writer, two per core, so rendering and encoding overlap and a
+// pool thread finds the next frame waiting whenever it finishes one.
 class TRenderQueue {
 public:
     TRenderQueue(const TProject& project, int first, int count)
         : FProject(project), FNext(first), FEnd(first + count),
-          FAhead(std::max(2, QThread::idealThreadCount())) {
+          FAhead(2 * std::max(2, QThread::idealThreadCount())) {
         Fill();
     }
 
