@@ -30,7 +30,10 @@ TEST_F(ClipboardCommands, CopyAndPasteAddTheSelectionOnTopAsOneUndoStep) {
     Action("CopyAction1")->trigger();
     const QMimeData* copied = QGuiApplication::clipboard()->mimeData();
     ASSERT_TRUE(copied && copied->hasFormat(ObjectClipboardMimeType()));
-    EXPECT_EQ(copied->formats(), QStringList{ObjectClipboardMimeType()});
+    EXPECT_FALSE(copied->hasText());
+    const QImage picture = qvariant_cast<QImage>(copied->imageData());
+    EXPECT_GE(picture.width(), 250) << "both lines, at zoom 1";
+    EXPECT_EQ(picture.pixelColor(picture.width() - 1, 0).alpha(), 0) << "transparent around them";
     ASSERT_TRUE(Action("PasteAction1")->isEnabled());
     Action("PasteAction1")->trigger();
 
@@ -63,6 +66,25 @@ TEST_F(ClipboardCommands, CutDeletesUndoablyAndPasteFollowsTheClipboard) {
     ASSERT_TRUE(Action("PasteAction1")->isEnabled());
     QGuiApplication::clipboard()->setText(QStringLiteral("kein Objekt"));
     EXPECT_FALSE(Action("PasteAction1")->isEnabled());
+    Action("PasteAction1")->trigger();
+    EXPECT_EQ(Objects().size(), 1u);
+
+    // A picture from another program becomes an image object in the middle, undoably.
+    QImage foreign(40, 20, QImage::Format_RGB32);
+    foreign.fill(Qt::red);
+    QGuiApplication::clipboard()->setImage(foreign);
+    ASSERT_TRUE(Action("PasteAction1")->isEnabled());
+    Action("PasteAction1")->trigger();
+    ASSERT_EQ(Objects().size(), 2u);
+    EXPECT_EQ(Objects()[1]->TypeName(), QStringLiteral("Bitmap"));
+    EXPECT_EQ(Objects()[1]->GetRect().Left, RoundHalfEven(200 - 20 * Window->Project().Zoom));
+    Action("UndoAction1")->trigger();
+    EXPECT_EQ(Objects().size(), 1u);
+
+    // Beyond the image limits nothing is added.
+    QImage wide(20001, 1, QImage::Format_RGB32);
+    wide.fill(Qt::blue);
+    QGuiApplication::clipboard()->setImage(wide);
     Action("PasteAction1")->trigger();
     EXPECT_EQ(Objects().size(), 1u);
 }

@@ -74,4 +74,20 @@ TEST_F(ProjectSettingsCommands, SettingsResizeTheSequenceInPlaceAndMarkTheProjec
     EXPECT_EQ(Canvas->WidthPixel(), 1000 + 2 * TProject::Margin);
     EXPECT_TRUE(Window->IsChanged());
     EXPECT_EQ(Modified(), QStringLiteral("Geändert"));
+
+    // A pending change in a frame the shrinking frees leaves nothing to undo into it.
+    Dialogs.Choices = {0};
+    Combo("FrameCombo")->setCurrentIndex(25);
+    Combo("FrameCombo")->activated(25);
+    Combo("ObjectCombo")->activated(0);
+    QTest::keyClick(View, Qt::Key_Right);
+    ASSERT_TRUE(Action("UndoAction1")->isEnabled());
+    Dialogs.SettingsAnswers = {Changed(1000, 20)};
+    Action("SettingsAction1")->trigger();
+    EXPECT_EQ(Window->Project().Frames.size(), 20u);
+    EXPECT_EQ(Window->Project().PlayEnd, 19);
+    EXPECT_FALSE(Action("UndoAction1")->isEnabled());
+    EXPECT_FALSE(Action("RedoAction1")->isEnabled());
+    Action("UndoAction1")->trigger();
+    EXPECT_EQ(Objects().size(), 1u);
 }

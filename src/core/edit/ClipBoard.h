@@ -4,6 +4,7 @@
 #include "core/model/Project.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 // The private clipboard format for objects, named after the format it stands for.
@@ -19,3 +20,12 @@ inline QString ObjectClipboardMimeType() {
 // its original lay. Images get new entries of the store. Returns how many were pasted; a wrong
 // magic, damaged data or another current frame pastes nothing and changes nothing.
 int PasteObjects(TProject& project, const QByteArray& payload, TObjectTable* table);
+
+// The objects drawn at zoom 1 on a transparent picture cut to their bounds, so other programs
+// can paste what was copied; a null image for no objects.
+QImage ObjectsPicture(const std::vector<const TTypesObject*>& objects);
+
+// Appends an image object showing picture, centred in the project area, as one undo step, when
+// the master frame is current and the picture is within the image limits. Returns how many
+// objects were added (0 or 1).
+int PastePicture(TProject& project, const QImage& picture, TObjectTable* table);

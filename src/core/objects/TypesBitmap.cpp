@@ -1,10 +1,10 @@
 #include "core/objects/TypesBitmap.h"
 
 #include "core/model/ImageFile.h"
-#include "core/objects/ObjectRecord.h"
 #include "core/model/JsonValues.h"
-#include "core/model/Stream.h"
 #include "core/model/ObjectDialogs.h"
+#include "core/model/Stream.h"
+#include "core/objects/ObjectRecord.h"
 #include "core/render/Primitives.h"
 
 #include <QFileInfo>
@@ -97,6 +97,14 @@ void TTypesBitmap::CreateMouseDown(TMouseButton button, TShiftState /*shift*/, i
     AdoptBitmap(std::move(bitmap));
     flag = true;
     PlaceAt(x, y);
+}
+
+void TTypesBitmap::PlaceImage(const QImage& image, TPointEx centre) {
+    SetAllKeyFrames();
+    FBitmapType = 0;
+    AdoptBitmap(std::make_shared<QImage>(image));
+    cptx = centre;
+    FChanged = true;
 }
 
 TPointEx TTypesBitmap::BaseSize() const {

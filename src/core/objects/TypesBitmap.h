@@ -42,6 +42,9 @@ public:
     void Assign(const TTypesObject& source) override;
     // The placement, then "bitmapWidth" and "bitmapHeight".
     void DescribeFields(QJsonObject& fields) const override;
+    // Shows a picture that came from elsewhere, centred at centre in project pixels; its pixels
+    // become a new entry of the store.
+    void PlaceImage(const QImage& image, TPointEx centre);
     // Asks for an image file and puts its centre on the click; a cancelled dialog places
     // nothing, and so does a file that cannot be decoded, after telling the user why.
     void CreateMouseDown(TMouseButton button, TShiftState shift, int x, int y, bool& flag) override;

@@ -10,7 +10,7 @@
 
 bool ClipboardHoldsObjects() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasFormat(ObjectClipboardMimeType());
+    return data && (data->hasFormat(ObjectClipboardMimeType()) || data->hasImage());
 }
 
 void TObjectCommands::CopyAction1Execute() {
@@ -25,6 +25,10 @@ void TObjectCommands::CopyAction1Execute() {
         return;
     auto* data = new QMimeData;
     data->setData(ObjectClipboardMimeType(), ObjectPayloadBytes(copied));
+    // A picture too, for programs that know nothing of objects.
+    const QImage picture = ObjectsPicture(copied);
+    if (!picture.isNull())
+        data->setImageData(picture);
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -35,10 +39,19 @@ void TObjectCommands::CutAction1Execute() {
 
 void TObjectCommands::PasteAction1Execute() {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (!data || !data->hasFormat(ObjectClipboardMimeType()))
+    if (!data)
         return;
-    const QByteArray payload = data->data(ObjectClipboardMimeType());
-    FCanvas.DropSelection();
-    PasteObjects(FState.Project, payload, FCanvas.Canvas());
+    // Our own objects first; a picture from another program becomes an image object.
+    if (data->hasFormat(ObjectClipboardMimeType())) {
+        const QByteArray payload = data->data(ObjectClipboardMimeType());
+        FCanvas.DropSelection();
+        PasteObjects(FState.Project, payload, FCanvas.Canvas());
+    } else if (data->hasImage()) {
+        const QImage picture = qvariant_cast<QImage>(data->imageData());
+        FCanvas.DropSelection();
+        PastePicture(FState.Project, picture, FCanvas.Canvas());
+    } else {
+        return;
+    }
     FState.Notify(TChange::Objects);
 }

@@ -11,7 +11,7 @@ class TEditorState;
 class TTypesObject;
 struct TCommandState;
 
-// Whether the system clipboard holds objects in our own format.
+// Whether the system clipboard holds what Paste takes: objects in our own format or a picture.
 bool ClipboardHoldsObjects();
 
 // The commands on objects: undo and redo, delete, painting order, the typed angle, stretch and
