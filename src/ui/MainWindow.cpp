@@ -52,7 +52,7 @@ void TMainForm::CreateParts() {
     FTimeline = new TTimelinePart(*FState, *FDialogs, *FCanvas, this);
     FProperties = new TPropertyPanels(*FState, *FDialogs, *FCanvas, this);
     FObjects = new TObjectCommands(*FState, *FDialogs, *FCanvas, this);
-    FActions = std::make_unique<TEditorActions>(this, ActionSpecs());
+    FActions = std::make_unique<TEditorActions>(this, ActionTable());
     std::array<QAction*, TCanvasPart::ToolCount> tools{};
     for (int i = 0; i < TCanvasPart::ToolCount; ++i)
         tools[i] =

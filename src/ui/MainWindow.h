@@ -22,7 +22,7 @@ class TEditorState;
 class TObjectCommands;
 class TPropertyPanels;
 class TTimelinePart;
-struct TActionSpec;
+struct TActionEntry;
 struct TCommandState;
 enum class TChange : unsigned;
 
@@ -59,7 +59,7 @@ protected:
 
 private:
     void CreateParts();
-    std::vector<TActionSpec> ActionSpecs();
+    std::vector<TActionEntry> ActionTable();
     void CreateMenus();
     void CreateToolBar();
     void CreateCentralArea();

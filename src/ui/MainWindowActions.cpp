@@ -24,7 +24,7 @@ const TRule kSelectionInMaster = [](const TCommandState& s) {
 constexpr QKeyCombination kNoKey;
 } // namespace
 
-std::vector<TActionSpec> TMainForm::ActionSpecs() {
+std::vector<TActionEntry> TMainForm::ActionTable() {
     TDocumentPart* doc = FDocument;
     TObjectCommands* obj = FObjects;
     const auto tool = [this] {

@@ -2,18 +2,15 @@
 
 #include "core/export/ColorReduction.h"
 #include "core/export/ExportError.h"
+#include "core/export/PartFile.h"
 #include "core/export/PoolTask.h"
 #include "core/model/Types.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QRandomGenerator>
 #include <QRect>
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <memory>
@@ -215,23 +212,8 @@ void TGifWriter::FailOnGif(int result) {
     Fail(QString::fromUtf8(GifErrorString(FGif->Error)));
 }
 
-// A new file of the default permissions, unlike a QTemporaryFile's, which are private to the
-// user and would stay so after the rename. Named after the target, shortened so that a target
-// name near the system's limit still leaves room.
 void TGifWriter::CreateTemporary() {
-    const QFileInfo target(FFileName);
-    const QDir folder = target.absoluteDir();
-    for (int attempt = 0; attempt < 16 && FTemporary.isEmpty(); ++attempt) {
-        const QString name = folder.filePath(
-            QStringLiteral(".%1.%2.part")
-                .arg(target.fileName().left(40))
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        FFile.setFileName(name);
-        if (FFile.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            FTemporary = name;
-        else if (FFile.error() != QFileDevice::OpenError || !folder.exists())
-            break;
-    }
+    FTemporary = OpenPartFile(FFileName, FFile);
     if (FTemporary.isEmpty())
         Fail(FFile.errorString());
 }
@@ -365,9 +347,7 @@ void TGifWriter::Finish() {
         FFile.close();
         if (FFile.error() != QFileDevice::NoError)
             Fail(FFile.errorString());
-        // Replaces an earlier file in one step: there is always either it or the new one.
-        if (std::rename(QFile::encodeName(FTemporary).constData(),
-                        QFile::encodeName(FFileName).constData()) != 0)
+        if (!MovePartFile(FTemporary, FFileName))
             Fail(QString::fromLocal8Bit(std::strerror(errno)));
         FTemporary.clear();
     } catch (...) {

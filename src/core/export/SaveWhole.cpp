@@ -1,11 +1,12 @@
 #include "core/export/SaveWhole.h"
 
 #include "core/export/ExportError.h"
+#include "core/export/PartFile.h"
 #include "core/model/DeviceWrite.h"
 
 #include <QFile>
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <cstring>
 
 namespace {
 [[noreturn]] void Fail(const QString& fileName, const QString& reason) {
@@ -21,22 +22,19 @@ void SaveWhole(const QString& fileName, const QByteArray& bytes) {
 }
 
 void SaveWholeUnsynced(const QString& fileName, const QByteArray& bytes) {
-    // A plain file, so it gets the permissions any new file of the user gets.
-    const QString partName = fileName + QStringLiteral(".part");
-    QFile file(partName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) ||
-        !WriteAll(file, bytes.constData(), bytes.size())) {
+    QFile file;
+    const QString partName = OpenPartFile(fileName, file);
+    if (partName.isEmpty())
+        Fail(fileName, DeviceFailure(file));
+    if (!WriteAll(file, bytes.constData(), bytes.size()) || !file.flush()) {
         const QString reason = DeviceFailure(file);
         file.remove();
         Fail(fileName, reason);
     }
     file.close();
-    // Renaming over an existing file replaces it in one step.
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(partName).toStdString(),
-                            QFile::encodeName(fileName).toStdString(), error);
-    if (error) {
+    if (!MovePartFile(partName, fileName)) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(errno));
         QFile::remove(partName);
-        Fail(fileName, QString::fromStdString(error.message()));
+        Fail(fileName, reason);
     }
 }

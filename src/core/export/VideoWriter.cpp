@@ -2,13 +2,11 @@
 
 #include "core/export/AviBitmap.h"
 #include "core/export/ExportError.h"
+#include "core/export/PartFile.h"
 #include "core/export/VideoEncoder.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-#include <cstdio>
 #include <mutex>
 
 extern "C" {
@@ -88,21 +86,9 @@ private:
     std::int64_t FFrames = 0;
 };
 
-// A new file of the default permissions, unlike a QTemporaryFile's, which are private to the
-// user and would stay so after the rename. Named after the target, shortened so that a target
-// name near the system's limit still leaves room.
 void TVideoWriter::CreateTemporary() {
-    const QFileInfo target(FFileName);
-    const QDir folder = target.absoluteDir();
-    for (int attempt = 0; attempt < 16 && FTemporary.isEmpty(); ++attempt) {
-        const QString name = folder.filePath(
-            QStringLiteral(".%1.%2.part")
-                .arg(target.fileName().left(40))
-                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
-        QFile file(name);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            FTemporary = name;
-    }
+    QFile file;
+    FTemporary = OpenPartFile(FFileName, file);
     if (FTemporary.isEmpty())
         throw TExportError(VideoCreateFailed);
 }
@@ -201,9 +187,7 @@ void TVideoWriter::Finish() {
             !SetAviBitmapImageSize(FTemporary, static_cast<std::uint32_t>(
                                                    BitmapImageSize(FShape.Width, FShape.Height))))
             throw TExportError(VideoFormatFailed);
-        // Replaces an earlier file in one step: there is always either it or the new one.
-        if (std::rename(QFile::encodeName(FTemporary).constData(),
-                        QFile::encodeName(FFileName).constData()) != 0)
+        if (!MovePartFile(FTemporary, FFileName))
             throw TExportError(VideoCreateFailed);
         FTemporary.clear();
     } catch (...) {

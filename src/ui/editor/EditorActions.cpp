@@ -4,28 +4,28 @@
 #include <QActionGroup>
 #include <QWidget>
 
-TEditorActions::TEditorActions(QWidget* window, const std::vector<TActionSpec>& specs) {
+TEditorActions::TEditorActions(QWidget* window, const std::vector<TActionEntry>& entries) {
     FTools = new QActionGroup(window);
     FTools->setExclusive(true);
-    for (const TActionSpec& spec : specs) {
-        auto* action = new QAction(QString::fromUtf8(spec.Caption), window);
-        action->setObjectName(QString::fromLatin1(spec.ObjectName));
+    for (const TActionEntry& entry : entries) {
+        auto* action = new QAction(QString::fromUtf8(entry.Caption), window);
+        action->setObjectName(QString::fromLatin1(entry.ObjectName));
         // The caption is the hint; no status tip, which would hide the status fields while shown.
         action->setToolTip(action->text());
-        if (spec.Shortcut.key() != Qt::Key_unknown)
-            action->setShortcut(QKeySequence(spec.Shortcut));
-        if (spec.Icon)
-            action->setIcon(EditorIcon(*spec.Icon));
-        if (spec.Tool) {
+        if (entry.Shortcut.key() != Qt::Key_unknown)
+            action->setShortcut(QKeySequence(entry.Shortcut));
+        if (entry.Icon)
+            action->setIcon(EditorIcon(*entry.Icon));
+        if (entry.Tool) {
             action->setCheckable(true);
             FTools->addAction(action);
         }
-        if (spec.Handler)
-            QObject::connect(action, &QAction::triggered, window, spec.Handler);
+        if (entry.Handler)
+            QObject::connect(action, &QAction::triggered, window, entry.Handler);
         window->addAction(action);
-        const auto index = static_cast<std::size_t>(spec.Command);
+        const auto index = static_cast<std::size_t>(entry.Command);
         FActions[index] = action;
-        FRules[index] = spec.Enabled;
+        FRules[index] = entry.Enabled;
     }
 }
 

@@ -47,7 +47,7 @@ enum class TCommand {
 };
 
 // One command as declared once: what the user sees, what it does and when it is offered.
-struct TActionSpec {
+struct TActionEntry {
     TCommand Command;
     const char* ObjectName;
     const char* Caption;
@@ -63,7 +63,7 @@ struct TActionSpec {
 // The window's actions, made from their declarations; shortcuts work anywhere in the window.
 class TEditorActions {
 public:
-    TEditorActions(QWidget* window, const std::vector<TActionSpec>& specs);
+    TEditorActions(QWidget* window, const std::vector<TActionEntry>& entries);
 
     QAction* operator[](TCommand command) const {
         return FActions[static_cast<std::size_t>(command)];
