@@ -2,14 +2,16 @@
 
 #include "core/export/ColorReduction.h"
 #include "core/export/ExportError.h"
+#include "core/export/GifScreen.h"
 #include "core/export/PartFile.h"
 #include "core/export/PoolTask.h"
 #include "core/model/Types.h"
 
+#include <QByteArray>
 #include <QFile>
 #include <QRect>
+#include <QSize>
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <deque>
@@ -23,137 +25,69 @@ namespace {
 // A GIF stores sizes and delays in 16 bits.
 constexpr int GifLimit = 65535;
 
-// The shortest run of unchanged pixels made transparent. Single unchanged pixels amid dithering
-// only break the patterns the compression finds: on a scene of moving polygons, marking every
-// unchanged pixel made the file 2 % larger than marking none, runs of 16 or more 3 % smaller.
-constexpr int ClearRun = 16;
-
-// One image of the file: the part of the screen it covers, with its own colour table.
-struct TGifFrame {
-    QRect Area;
-    // Area's pixels, rows top to bottom.
-    std::vector<GifPixelType> Indices;
-    // A power of two of entries, at least 2.
-    std::vector<QRgb> Palette;
-    // The index that leaves the pixel below as it is, or NO_TRANSPARENT_COLOR.
+// One frame compressed and waiting for the next to show how long it lasts.
+struct TEncodedFrame {
+    // Image descriptor, local colour table and compressed pixels, as the file holds them.
+    QByteArray Image;
     int Transparent = NO_TRANSPARENT_COLOR;
     int Delay = 0;
 };
-
-int TableSize(int entries) {
-    int size = 2;
-    while (size < entries)
-        size *= 2;
-    return size;
-}
-
-// The image's indices of area as a frame of its own: colours that are not used or repeat an
-// earlier entry leave the table. With shown (the screen before this frame, row by row), runs of
-// pixels that already show their colour there become transparent, which leaves them as they
-// are; shown then gets the frame's pixels.
-TGifFrame MakeFrame(const TPalettedImage& image, const QRect& area, std::vector<QRgb>* shown) {
-    const std::size_t width = static_cast<std::size_t>(image.Width);
-    const int colors = static_cast<int>(image.Palette.size());
-    // The first entry of each colour stands for all its entries.
-    std::array<int, 256> first{};
-    for (int i = 0; i < colors; ++i) {
-        first[i] = i;
-        for (int j = 0; j < i; ++j)
-            if (image.Palette[j] == image.Palette[i]) {
-                first[i] = j;
-                break;
-            }
-    }
-    const auto pixelAt = [&](int x, int y) {
-        return static_cast<std::size_t>(y) * width + static_cast<std::size_t>(x);
-    };
-    // Transparent: an unchanged pixel in a run of at least ClearRun of them along its row.
-    const int runWidth = area.width();
-    std::vector<std::uint8_t> clear(static_cast<std::size_t>(runWidth) *
-                                    static_cast<std::size_t>(area.height()));
-    bool transparent = false;
-    if (shown)
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            std::uint8_t* row = clear.data() + static_cast<std::size_t>(y - area.top()) *
-                                                   static_cast<std::size_t>(runWidth);
-            int x = area.left();
-            while (x <= area.right()) {
-                int end = x;
-                while (end <= area.right() &&
-                       (*shown)[pixelAt(end, y)] == image.Palette[image.Indices[pixelAt(end, y)]])
-                    ++end;
-                if (end - x >= ClearRun) {
-                    std::fill(row + (x - area.left()), row + (end - area.left()), 1);
-                    transparent = true;
-                }
-                x = end + 1;
-            }
-        }
-
-    std::array<bool, 256> used{};
-    std::size_t cell = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x, ++cell)
-            if (!clear[cell])
-                used[first[image.Indices[pixelAt(x, y)]]] = true;
-
-    TGifFrame frame;
-    frame.Area = area;
-    std::array<GifPixelType, 256> remap{};
-    for (int i = 0; i < colors; ++i)
-        if (used[i]) {
-            remap[i] = static_cast<GifPixelType>(frame.Palette.size());
-            frame.Palette.push_back(image.Palette[i]);
-        }
-    if (transparent) {
-        frame.Transparent = static_cast<int>(frame.Palette.size());
-        frame.Palette.push_back(qRgb(0, 0, 0));
-    }
-    frame.Palette.resize(
-        static_cast<std::size_t>(TableSize(static_cast<int>(frame.Palette.size()))), qRgb(0, 0, 0));
-
-    frame.Indices.reserve(static_cast<std::size_t>(area.width()) *
-                          static_cast<std::size_t>(area.height()));
-    cell = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x, ++cell) {
-            const std::size_t at = pixelAt(x, y);
-            if (clear[cell]) {
-                frame.Indices.push_back(static_cast<GifPixelType>(frame.Transparent));
-            } else {
-                frame.Indices.push_back(remap[first[image.Indices[at]]]);
-                if (shown)
-                    (*shown)[at] = image.Palette[image.Indices[at]];
-            }
-        }
-    return frame;
-}
-
-// The smallest rectangle holding every pixel that image shows differently from shown; empty when
-// the two look the same.
-QRect ChangedArea(const TPalettedImage& image, const std::vector<QRgb>& shown) {
-    int left = image.Width, right = -1, top = -1, bottom = -1;
-    std::size_t at = 0;
-    for (int y = 0; y < image.Height; ++y)
-        for (int x = 0; x < image.Width; ++x, ++at)
-            if (shown[at] != image.Palette[image.Indices[at]]) {
-                if (top < 0)
-                    top = y;
-                bottom = y;
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
-}
 
 int WriteToFile(GifFileType* gif, const GifByteType* bytes, int length) {
     QFile* file = static_cast<QFile*>(gif->UserData);
     return file->write(reinterpret_cast<const char*>(bytes), length) == length ? length : 0;
 }
 
-// Collects the frames in order and writes each once the next one shows whether it lasts longer:
-// a frame that looks like the one before only adds its time to it. Holds the screen as last shown
-// and the frame not yet written, nothing more.
+int AppendToBytes(GifFileType* gif, const GifByteType* bytes, int length) {
+    static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(bytes), length);
+    return length;
+}
+
+void CloseGif(GifFileType* gif) {
+    int error = 0;
+    EGifCloseFile(gif, &error);
+}
+
+// The bytes giflib writes for image on a screen of screenSize, from its image descriptor to the
+// end of its compressed pixels. Empty, with giflib's reason in error, when giflib fails.
+QByteArray EncodeImage(const TGifImage& image, const QSize& screenSize, QString& error) {
+    QByteArray bytes;
+    int openError = 0;
+    const std::unique_ptr<GifFileType, void (*)(GifFileType*)> gif(
+        EGifOpen(&bytes, AppendToBytes, &openError), CloseGif);
+    if (!gif) {
+        error = QString::fromUtf8(GifErrorString(openError));
+        return {};
+    }
+    std::vector<GifColorType> colors;
+    for (const QRgb color : image.Palette)
+        colors.push_back({static_cast<GifByteType>(qRed(color)),
+                          static_cast<GifByteType>(qGreen(color)),
+                          static_cast<GifByteType>(qBlue(color))});
+    const std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> table(
+        GifMakeMapObject(static_cast<int>(colors.size()), colors.data()), GifFreeMapObject);
+    if (!table) {
+        error = QStringLiteral("out of memory");
+        return {};
+    }
+    // The screen descriptor only makes giflib accept the image; its bytes are not kept.
+    if (EGifPutScreenDesc(gif.get(), screenSize.width(), screenSize.height(), 8, 0, nullptr) !=
+        GIF_OK) {
+        error = QString::fromUtf8(GifErrorString(gif->Error));
+        return {};
+    }
+    const int imageStart = bytes.size();
+    // giflib keeps a copy of the table.
+    if (EGifPutImageDesc(gif.get(), image.Area.left(), image.Area.top(), image.Area.width(),
+                         image.Area.height(), false, table.get()) != GIF_OK ||
+        EGifPutLine(gif.get(), const_cast<GifPixelType*>(image.Indices.data()),
+                    static_cast<int>(image.Indices.size())) != GIF_OK) {
+        error = QString::fromUtf8(GifErrorString(gif->Error));
+        return {};
+    }
+    return bytes.mid(imageStart);
+}
+
 // A frame being reduced to its palette on the pool while earlier ones are written.
 struct TReduction {
     explicit TReduction(const QImage& frame)
@@ -167,6 +101,9 @@ struct TReduction {
 // Reductions in flight: the expensive step runs on both cores while this thread compresses.
 constexpr std::size_t ReductionsAhead = 2;
 
+// Collects the frames in order and writes each once the next one shows whether it lasts longer:
+// a frame that looks like the one before only adds its time to it. Holds the screen as last shown
+// and the frame not yet written, nothing more.
 class TGifWriter final : public TFrameWriter {
 public:
     explicit TGifWriter(const QString& fileName) : FFileName(fileName) {}
@@ -181,9 +118,10 @@ private:
     [[noreturn]] void Fail(const QString& reason);
     void FailOnGif(int result);
     void CreateTemporary();
-    void Take(const TPalettedImage& image);
+    void Take(const TPalettedImage& frame);
     // Writes the oldest reduction once it is done.
     void TakeReduced();
+    TEncodedFrame EncodeSmallest(const std::vector<TGifImage>& images);
     void WritePending();
     void WriteLoop();
 
@@ -194,8 +132,8 @@ private:
     QFile FFile;
     GifFileType* FGif = nullptr;
     bool FLooping = false;
-    std::vector<QRgb> FShown;
-    std::optional<TGifFrame> FPending;
+    TGifScreen FScreen;
+    std::optional<TEncodedFrame> FPending;
     std::deque<std::unique_ptr<TReduction>> FReducing;
 };
 
@@ -262,16 +200,8 @@ void TGifWriter::TakeReduced() {
     Take(oldest->Result);
 }
 
-void TGifWriter::Take(const TPalettedImage& image) {
-    if (!FPending) {
-        FShown.resize(image.Indices.size());
-        for (std::size_t at = 0; at < FShown.size(); ++at)
-            FShown[at] = image.Palette[image.Indices[at]];
-        FPending = MakeFrame(image, QRect(0, 0, image.Width, image.Height), nullptr);
-        FPending->Delay = FDelay;
-        return;
-    }
-    QRect area = ChangedArea(image, FShown);
+void TGifWriter::Take(const TPalettedImage& frame) {
+    QRect area = FScreen.ChangedArea(frame);
     if (area.isEmpty()) {
         if (FPending->Delay + FDelay <= GifLimit) {
             FPending->Delay += FDelay;
@@ -280,9 +210,24 @@ void TGifWriter::Take(const TPalettedImage& image) {
         // The summed delay would overflow its 16 bits: a one-pixel frame takes over the time.
         area = QRect(0, 0, 1, 1);
     }
-    WritePending();
-    FPending = MakeFrame(image, area, &FShown);
+    if (FPending)
+        WritePending();
+    FPending = EncodeSmallest(FScreen.Images(frame, area));
     FPending->Delay = FDelay;
+    FScreen.Show(frame);
+}
+
+TEncodedFrame TGifWriter::EncodeSmallest(const std::vector<TGifImage>& images) {
+    TEncodedFrame smallest;
+    for (const TGifImage& image : images) {
+        QString error;
+        const QByteArray bytes = EncodeImage(image, QSize(FShape.Width, FShape.Height), error);
+        if (bytes.isEmpty())
+            Fail(error);
+        if (smallest.Image.isEmpty() || bytes.size() < smallest.Image.size())
+            smallest = {bytes, image.Transparent, 0};
+    }
+    return smallest;
 }
 
 // "NETSCAPE2.0" with loop count 0: play forever.
@@ -300,31 +245,18 @@ void TGifWriter::WriteLoop() {
 void TGifWriter::WritePending() {
     if (!FLooping)
         WriteLoop();
-    TGifFrame& frame = *FPending;
-
     GraphicsControlBlock control{};
     // Each frame stays below the next, which covers only what changed.
     control.DisposalMode = DISPOSE_DO_NOT;
     control.UserInputFlag = false;
-    control.DelayTime = frame.Delay;
-    control.TransparentColor = frame.Transparent;
+    control.DelayTime = FPending->Delay;
+    control.TransparentColor = FPending->Transparent;
     GifByteType extension[4];
     const std::size_t length = EGifGCBToExtension(&control, extension);
     FailOnGif(EGifPutExtension(FGif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension));
-
-    std::vector<GifColorType> colors;
-    for (const QRgb color : frame.Palette)
-        colors.push_back({static_cast<GifByteType>(qRed(color)),
-                          static_cast<GifByteType>(qGreen(color)),
-                          static_cast<GifByteType>(qBlue(color))});
-    const std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> table(
-        GifMakeMapObject(static_cast<int>(colors.size()), colors.data()), GifFreeMapObject);
-    if (!table)
-        Fail(QStringLiteral("out of memory"));
-    // giflib keeps a copy of the table.
-    FailOnGif(EGifPutImageDesc(FGif, frame.Area.left(), frame.Area.top(), frame.Area.width(),
-                               frame.Area.height(), false, table.get()));
-    FailOnGif(EGifPutLine(FGif, frame.Indices.data(), static_cast<int>(frame.Indices.size())));
+    // giflib has written everything it was given, so the image follows its control block.
+    if (FFile.write(FPending->Image) != FPending->Image.size())
+        Fail(FFile.errorString());
     FPending.reset();
 }
 
@@ -372,7 +304,7 @@ void TGifWriter::Abort() noexcept {
     }
     FLooping = false;
     FPending.reset();
-    FShown = {};
+    FScreen = {};
 }
 
 } // namespace
