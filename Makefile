@@ -3,9 +3,13 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = qt6-base-dev libgif-dev libjpeg-dev libavformat-dev libavcodec-dev libswscale-dev \
            libavutil-dev libgtest-dev libbenchmark-dev cmake g++ make pkg-config \
-           fonts-liberation fonts-dejavu-core qt6-translations-l10n ccache
+           fonts-liberation fonts-dejavu-core qt6-translations-l10n ccache qt6-svg-dev
+# What "make package" needs beyond the build: dpkg-shlibdeps computes the package's dependencies,
+# and CPack recognises the programs to pass it with "file".
+PACKAGE_TOOLS = dpkg-dev file
 
-.PHONY: run test build configure deps sanitize sanitize-core bench format clean
+.PHONY: run test build configure deps package package-deps sanitize sanitize-core bench format \
+        clean
 
 run: build
 	$(BUILD_DIR)/src/app/kelvro
@@ -22,14 +26,25 @@ CMAKE_OPTIONS ?=
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_OPTIONS)
 
-# Installs the Debian packages that are missing (needs root or sudo).
-deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+# Installs those of the given Debian packages that are missing (needs root or sudo).
+define install-missing
+	@missing=$$(for p in $(1); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 		echo "Installing:" $$missing; \
 		SUDO=$$( [ "$$(id -u)" = 0 ] || echo sudo ); \
 		$$SUDO apt-get update && $$SUDO apt-get install -y --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install-missing,$(PACKAGES))
+
+# A Debian package of the build, e.g. build/kelvro_1.0.0.0_amd64.deb.
+package: package-deps build
+	cd $(BUILD_DIR) && cpack -G DEB
+
+package-deps:
+	$(call install-missing,$(PACKAGE_TOOLS))
 
 sanitize: deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKELVRO_SANITIZE=ON

@@ -2,12 +2,17 @@
 
 #include "app/HeadlessCommands.h"
 #include "core/export/VideoWriter.h"
+#include "ui/DialogService.h"
 #include "ui/MainWindow.h"
 #include "ui/QtTranslations.h"
+#include "ui/SettingsStore.h"
+#include "ui/desktop/DataFolder.h"
+#include "ui/desktop/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QGuiApplication>
+#include <QIcon>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -124,10 +129,23 @@ int RunEditor(const TCommandLine& line) {
     const std::unique_ptr<QTranslator> qtTexts = GermanQtTranslator();
     if (qtTexts)
         QCoreApplication::installTranslator(qtTexts.get());
-    TMainForm window;
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/kelvro.svg")));
+    // Lets the desktop match the window to the installed entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kelvro"));
+    TWidgetDialogService dialogs;
+    const std::optional<QString> dataFolder =
+        EstablishDataFolder(CurrentDataFolderBases(), dialogs);
+    // Without a place for its own files the program does not start.
+    if (!dataFolder)
+        return 0;
+    const int language = LoadLanguage();
+    TMainForm window(&dialogs, *dataFolder);
     window.SetStartProject(line.Project);
-    window.show();
-    return QApplication::exec();
+    ShowWithPlacement(window, LoadWindowPlacement());
+    const int status = QApplication::exec();
+    SaveLanguage(language);
+    SaveWindowPlacement(PlacementOf(window));
+    return status;
 }
 
 // Headless runs promise one line on stderr per failure; platform chatter would break that.

@@ -9,9 +9,11 @@
 #include "ui/InputForm.h"
 #include "ui/MessageForm.h"
 #include "ui/NewForm.h"
+#include "ui/RecoveryForm.h"
 #include "ui/ShapePickerForm.h"
 
 #include <QColorDialog>
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QRegularExpression>
@@ -24,6 +26,27 @@ QMessageBox::StandardButton TWidgetDialogService::Question(QWidget* parent, cons
 
 void TWidgetDialogService::Error(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::critical(parent, title, text);
+}
+
+bool TWidgetDialogService::EditRecoverySettings(QWidget* parent, TRecoverySettings& settings) {
+    TRecoveryForm form(parent);
+    form.SetSettings(settings);
+    if (form.exec() != QDialog::Accepted)
+        return false;
+    settings = form.Settings();
+    return true;
+}
+
+void TWidgetDialogService::Warning(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::warning(parent, title, text);
+}
+
+QString TWidgetDialogService::ChooseFolder(QWidget* parent, const QString& title) {
+    return QFileDialog::getExistingDirectory(parent, title);
+}
+
+bool TWidgetDialogService::OpenDocument(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }
 
 QString TWidgetDialogService::OpenFileName(QWidget* parent, const QString& filter) {

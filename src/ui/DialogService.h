@@ -3,10 +3,12 @@
 #include "core/export/VideoWriter.h"
 #include "core/model/ProjectSettings.h"
 #include "core/model/Types.h"
+#include "ui/SettingsStore.h"
 
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 #include <vector>
 
 class QWidget;
@@ -20,6 +22,11 @@ public:
                                                  const QString& text,
                                                  QMessageBox::StandardButtons buttons) = 0;
     virtual void Error(QWidget* parent, const QString& title, const QString& text) = 0;
+    virtual void Warning(QWidget* parent, const QString& title, const QString& text) = 0;
+    // An existing folder or empty when cancelled.
+    virtual QString ChooseFolder(QWidget* parent, const QString& title) = 0;
+    // Hands a document to the desktop's viewer for its type; false when none took it.
+    virtual bool OpenDocument(const QUrl& url) = 0;
     // Three answers: 0 for caption1 (left, default), 1 for caption2 (middle), 2 for caption3
     // (right, cancel).
     virtual int ShowChoiceDialog(QWidget* parent, const QString& title, const QString& text,
@@ -71,6 +78,8 @@ public:
     // settings taken from the dialog; false on cancel, settings unchanged.
     virtual bool EditProjectSettings(QWidget* parent, const QString& caption,
                                      TProjectSettings& settings) = 0;
+    // The recovery copy settings, preset with settings. True on "Ok" with the dialog's values.
+    virtual bool EditRecoverySettings(QWidget* parent, TRecoverySettings& settings) = 0;
 };
 
 // The real dialogs.
@@ -79,6 +88,9 @@ public:
     QMessageBox::StandardButton Question(QWidget* parent, const QString& title, const QString& text,
                                          QMessageBox::StandardButtons buttons) override;
     void Error(QWidget* parent, const QString& title, const QString& text) override;
+    void Warning(QWidget* parent, const QString& title, const QString& text) override;
+    QString ChooseFolder(QWidget* parent, const QString& title) override;
+    bool OpenDocument(const QUrl& url) override;
     int ShowChoiceDialog(QWidget* parent, const QString& title, const QString& text,
                          const QString& caption1, const QString& caption3,
                          const QString& caption2) override;
@@ -103,6 +115,7 @@ public:
                           TVideoOptions& options) override;
     bool EditProjectSettings(QWidget* parent, const QString& caption,
                              TProjectSettings& settings) override;
+    bool EditRecoverySettings(QWidget* parent, TRecoverySettings& settings) override;
     QString SaveExportFileName(QWidget* parent, const QStringList& filters,
                                int& filterIndex) override;
 };

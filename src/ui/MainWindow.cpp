@@ -4,21 +4,26 @@
 #include "ui/CollapsiblePanel.h"
 #include "ui/DialogService.h"
 #include "ui/editor/CanvasPart.h"
+#include "ui/editor/DesktopCommands.h"
 #include "ui/editor/DocumentPart.h"
 #include "ui/editor/EditorActions.h"
 #include "ui/editor/EditorState.h"
 #include "ui/editor/ObjectCommands.h"
 #include "ui/editor/PropertyPanels.h"
+#include "ui/editor/RecoveryPart.h"
 #include "ui/editor/TimelinePart.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
+#include <QStatusBar>
 #include <QTimer>
 
-TMainForm::TMainForm(TDialogService* dialogs, QWidget* parent)
-    : QMainWindow(parent), FDialogs(dialogs) {
+TMainForm::TMainForm(TDialogService* dialogs, const QString& dataFolder)
+    : FDialogs(dialogs), FDataFolder(dataFolder),
+      FRecentFilesList(dataFolder.isEmpty() ? QString()
+                                            : dataFolder + QStringLiteral("files.dat")) {
     if (!FDialogs) {
         FOwnDialogs = std::make_unique<TWidgetDialogService>();
         FDialogs = FOwnDialogs.get();
@@ -43,6 +48,9 @@ TMainForm::~TMainForm() {
     for (int p = 0; p < PanelCount; ++p)
         FState->Settings.PanelOpen[p] = FPanels[p]->IsOpen();
     LoadSaveSettings(true, FState->Settings, FState->Project, PanelCount);
+    // The window is going away; there is nobody left to tell that the list was not kept.
+    if (!FRecentFilesList.isEmpty())
+        FDocument->RecentFiles().Save(FRecentFilesList);
 }
 
 void TMainForm::CreateParts() {
@@ -52,6 +60,8 @@ void TMainForm::CreateParts() {
     FTimeline = new TTimelinePart(*FState, *FDialogs, *FCanvas, this);
     FProperties = new TPropertyPanels(*FState, *FDialogs, *FCanvas, this);
     FObjects = new TObjectCommands(*FState, *FDialogs, *FCanvas, this);
+    FDesktop = new TDesktopCommands(*FDialogs, this);
+    FRecovery = new TRecoveryPart(*FState, *FDocument, *FDialogs, this, FDataFolder);
     FActions = std::make_unique<TEditorActions>(this, ActionTable());
     std::array<QAction*, TCanvasPart::ToolCount> tools{};
     for (int i = 0; i < TCanvasPart::ToolCount; ++i)
@@ -64,6 +74,8 @@ void TMainForm::CreateParts() {
 // The last run's settings and an empty project of that shape, shown at 100 %.
 void TMainForm::StartEditing() {
     TProject& project = FState->Project;
+    if (!FRecentFilesList.isEmpty())
+        FDocument->RecentFiles().Load(FRecentFilesList);
     LoadSaveSettings(false, FState->Settings, project, PanelCount);
     FCanvas->ApplyDefaultsToCanvas();
     for (int p = 0; p < PanelCount; ++p)
@@ -91,18 +103,36 @@ void TMainForm::showEvent(QShowEvent* event) {
         return;
     FShownOnce = true;
     FTimeline->SetupTimeline();
-    if (!FStartProject.isEmpty() && QFileInfo(FStartProject).isFile()) {
-        const QString fileName = FStartProject;
-        // Open once the window is on screen, so a failure message has a parent to show on.
-        QTimer::singleShot(0, this, [this, fileName] { FDocument->OpenProjectFile(fileName); });
-    }
+    // Questions and failures wait until the window is on screen, so they have a parent to show
+    // on; restored work takes the place of the project named at start.
+    QTimer::singleShot(0, this, [this] {
+        if (!FRecovery->OfferLeftCopies())
+            OpenStartProject();
+    });
+}
+
+void TMainForm::OpenStartProject() {
+    if (!FStartProject.isEmpty() && QFileInfo(FStartProject).isFile())
+        FDocument->OpenProjectFile(FStartProject);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonDblClick && IsOnStatusBar(watched)) {
+        FDesktop->StatusBar1DblClick();
+        statusBar()->setToolTip(TDesktopCommands::StatusBarHint());
+        return true;
+    }
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
         static_cast<QWidget*>(watched)->window() == this)
         FCanvas->KeyPressed(watched, event);
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm::IsOnStatusBar(QObject* watched) const {
+    for (QObject* o = watched; o; o = o->parent())
+        if (o == statusBar())
+            return true;
+    return false;
 }
 
 bool TMainForm::QuerySave() {
@@ -111,6 +141,10 @@ bool TMainForm::QuerySave() {
 
 void TMainForm::ResetProject() {
     FDocument->ResetProject();
+}
+
+TRecoveryPart& TMainForm::Recovery() {
+    return *FRecovery;
 }
 
 TProject& TMainForm::Project() {

@@ -16,11 +16,13 @@ class QToolButton;
 class TCanvasPart;
 class TCollapsiblePanel;
 class TDialogService;
+class TDesktopCommands;
 class TDocumentPart;
 class TEditorActions;
 class TEditorState;
 class TObjectCommands;
 class TPropertyPanels;
+class TRecoveryPart;
 class TTimelinePart;
 struct TActionEntry;
 struct TCommandState;
@@ -34,8 +36,9 @@ class TMainForm : public QMainWindow {
 public:
     static constexpr int PanelCount = 6;
 
-    // dialogs answers every modal question; none means the real dialogs.
-    explicit TMainForm(TDialogService* dialogs = nullptr, QWidget* parent = nullptr);
+    // dialogs answers every modal question; none means the real dialogs. The recent files are
+    // kept in dataFolder (ending in "/"); none keeps them for this window only.
+    explicit TMainForm(TDialogService* dialogs = nullptr, const QString& dataFolder = QString());
     ~TMainForm() override;
 
     void SetStartProject(const QString& fileName) { FStartProject = fileName; }
@@ -49,6 +52,7 @@ public:
     TPanelDefaults& Defaults();
     const QString& FileName() const;
     const TRecentFiles& RecentFiles() const;
+    TRecoveryPart& Recovery();
     bool IsChanged() const;
     bool IsModified() const;
 
@@ -69,6 +73,8 @@ private:
     void CreateAnimationPanel(QWidget* content);
     void CreateStatusBar();
     void StartEditing();
+    bool IsOnStatusBar(QObject* watched) const;
+    void OpenStartProject();
 
     void Refresh(TChange change);
     TCommandState CommandState() const;
@@ -82,8 +88,12 @@ private:
     TTimelinePart* FTimeline = nullptr;
     TPropertyPanels* FProperties = nullptr;
     TObjectCommands* FObjects = nullptr;
+    TDesktopCommands* FDesktop = nullptr;
+    TRecoveryPart* FRecovery = nullptr;
     std::unique_ptr<TEditorActions> FActions;
     QString FStartProject;
+    QString FDataFolder;
+    QString FRecentFilesList;
     bool FShownOnce = false;
 
     QMenu* FCanvasMenu = nullptr;

@@ -1,8 +1,10 @@
 #include "ui/MainWindow.h"
 #include "ui/editor/CanvasPart.h"
+#include "ui/editor/DesktopCommands.h"
 #include "ui/editor/DocumentPart.h"
 #include "ui/editor/EditorActions.h"
 #include "ui/editor/ObjectCommands.h"
+#include "ui/editor/RecoveryPart.h"
 
 #include <QAction>
 #include <QMenu>
@@ -13,9 +15,6 @@
 namespace {
 using TRule = std::function<bool(const TCommandState&)>;
 
-// Help is not part of this build: shown where they belong, but
-// never offered.
-const TRule kNotBuilt = [](const TCommandState&) { return false; };
 const TRule kInMaster = [](const TCommandState& s) { return s.Master; };
 const TRule kSelectionInMaster = [](const TCommandState& s) {
     return s.Master && (s.Selected || s.Multi);
@@ -27,6 +26,8 @@ constexpr QKeyCombination kNoKey;
 std::vector<TActionEntry> TMainForm::ActionTable() {
     TDocumentPart* doc = FDocument;
     TObjectCommands* obj = FObjects;
+    TDesktopCommands* desktop = FDesktop;
+    TRecoveryPart* recovery = FRecovery;
     const auto tool = [this] {
         FCanvas->ApplyToolMode();
         UpdateControls();
@@ -66,6 +67,13 @@ std::vector<TActionEntry> TMainForm::ActionTable() {
          std::nullopt,
          [doc] { doc->SettingsAction1Execute(); },
          {}},
+        {C::Recovery,
+         "RecoveryAction1",
+         "Wiederherstellung...",
+         kNoKey,
+         std::nullopt,
+         [recovery] { recovery->RecoveryAction1Execute(); },
+         {}},
         {C::Exit, "ExitAction1", "Beenden", kNoKey, I::Delete, [this] { close(); }, {}},
         {C::Undo, "UndoAction1", "Rückgängig", Qt::CTRL | Qt::Key_Z, I::Undo,
          [obj] { obj->UndoAction1Execute(); }, [](const TCommandState& s) { return s.Pending; }},
@@ -94,8 +102,20 @@ std::vector<TActionEntry> TMainForm::ActionTable() {
          [](const TCommandState& s) { return s.SelectedPlaced; }},
         {C::Data, "DataAction1", "Daten...", kNoKey, I::Data, [obj] { obj->DataAction1Execute(); },
          [](const TCommandState& s) { return s.Selected != nullptr; }},
-        {C::Content, "ContentAction1", "Programm-Hilfe", kNoKey, I::Help, {}, kNotBuilt},
-        {C::About, "AboutAction1", "Info", kNoKey, std::nullopt, {}, kNotBuilt},
+        {C::Content,
+         "ContentAction1",
+         "Programm-Hilfe",
+         kNoKey,
+         I::Help,
+         [desktop] { desktop->ContentAction1Execute(); },
+         {}},
+        {C::About,
+         "AboutAction1",
+         "Info",
+         kNoKey,
+         std::nullopt,
+         [desktop] { desktop->AboutAction1Execute(); },
+         {}},
         {C::SelectionTool, "SelectionAction1", "Auswahl", kNoKey, I::Selection, tool, {}, true},
         {C::PolylineTool, "PolylineAction1", "Polyline", kNoKey, I::Polyline, tool, kInMaster,
          true},
@@ -121,7 +141,7 @@ void TMainForm::CreateMenus() {
     file->addSeparator();
     file->addAction(a[C::Export]);
     file->addSeparator();
-    file->addAction(a[C::Settings]);
+    file->addActions({a[C::Settings], a[C::Recovery]});
     file->addSeparator();
     file->addAction(a[C::Exit]);
 

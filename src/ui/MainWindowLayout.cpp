@@ -3,6 +3,7 @@
 #include "ui/MainWindow.h"
 #include "ui/TimelineGrid.h"
 #include "ui/editor/CanvasPart.h"
+#include "ui/editor/DesktopCommands.h"
 #include "ui/editor/EditorActions.h"
 #include "ui/editor/ObjectCommands.h"
 #include "ui/editor/PropertyPanels.h"
@@ -116,4 +117,5 @@ void TMainForm::CreateStatusBar() {
         FStatusFields[i]->setFixedWidth(widths[i]);
         statusBar()->addWidget(FStatusFields[i]);
     }
+    statusBar()->setToolTip(TDesktopCommands::StatusBarHint());
 }

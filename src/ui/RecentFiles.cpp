@@ -1,6 +1,9 @@
 #include "ui/RecentFiles.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
 #include <algorithm>
 
 void TRecentFiles::Add(const QString& fileName) {
@@ -15,4 +18,30 @@ QStringList TRecentFiles::Existing() {
                                 [](const QString& name) { return !QFileInfo::exists(name); }),
                  FNames.end());
     return FNames;
+}
+
+void TRecentFiles::Load(const QString& listFile) {
+    FNames.clear();
+    QFile file(listFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    // Bounded, so a stray huge file cannot stall the start.
+    const QByteArray content = file.read(1 << 20);
+    for (QByteArray line : content.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString name = utf8(line);
+        if (!utf8.hasError() && !name.isEmpty())
+            Add(name);
+    }
+}
+
+bool TRecentFiles::Save(const QString& listFile) const {
+    QSaveFile file(listFile);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const QString& name : FNames)
+        file.write(name.toUtf8() + "\r\n");
+    return file.commit();
 }

@@ -13,6 +13,12 @@ public:
     QStringList Existing();
     const QStringList& Names() const { return FNames; }
 
+    // One name per line; lines that are blank or not UTF-8 are skipped, a missing or unreadable
+    // file gives an empty list.
+    void Load(const QString& listFile);
+    // False when the list could not be written; an earlier list then stays as it was.
+    bool Save(const QString& listFile) const;
+
 private:
     QStringList FNames;
 };

@@ -3,10 +3,42 @@
 #include "core/io/Background.h"
 #include "core/model/ProjectLimits.h"
 
+#include <QLocale>
 #include <QSettings>
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace {
 const QString kOptionsGroup = QStringLiteral("1.0/Options");
+const QString kAppPathKey = QStringLiteral("1.0/AppPath");
+const QString kLanguageKey = QStringLiteral("1.0/Language");
+const QString kHasLinkedKey = QStringLiteral("1.0/Options/HasLinked");
+const QString kLinkNameKey = QStringLiteral("1.0/Options/LinkName");
+const QString kRecoveryKey = QStringLiteral("1.0/Options/Recovery");
+const QString kRecoverySecondsKey = QStringLiteral("1.0/Options/RecoveryInterval");
+
+QByteArray DoubleBytes(double value) {
+    QByteArray bytes(sizeof value, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+// Eight bytes as written, or a plain number as earlier versions wrote it.
+std::optional<double> StoredDouble(const QVariant& stored) {
+    bool ok = false;
+    double number = 0;
+    if (stored.typeId() == QMetaType::QByteArray && stored.toByteArray().size() == 8) {
+        number = qFromLittleEndian<double>(stored.toByteArray().constData());
+        ok = true;
+    } else if (stored.isValid()) {
+        number = stored.toDouble(&ok);
+    }
+    if (ok && std::isfinite(number))
+        return number;
+    return std::nullopt;
+}
 
 QString PanelKey(int position) {
     return QStringLiteral("CompBar%1").arg(position);
@@ -18,16 +50,31 @@ public:
     explicit TSettingsIo(bool save) : FSave(save) { FSettings.beginGroup(kOptionsGroup); }
 
     template <typename T> void Value(const QString& key, T& value) {
-        if (FSave)
+        if (FSave) {
             FSettings.setValue(key, QVariant::fromValue(value));
-        else
-            value = FSettings.value(key, QVariant::fromValue(value)).template value<T>();
+            return;
+        }
+        // A value that does not read as its type keeps the default, as a missing one does.
+        QVariant stored = FSettings.value(key);
+        if (stored.isValid() && stored.convert(QMetaType::fromType<T>()))
+            value = stored.template value<T>();
     }
 
+    // Switches are kept as the numbers 0 and 1.
+    void Value(const QString& key, bool& value) {
+        int number = value ? 1 : 0;
+        Value(key, number);
+        value = number != 0;
+    }
+
+    // The opacity is kept as the eight bytes of a double, least significant first.
     void Extended(const QString& key, ::Extended& value) {
-        double plain = static_cast<double>(value);
-        Value(key, plain);
-        value = plain;
+        if (FSave) {
+            FSettings.setValue(key, DoubleBytes(static_cast<double>(value)));
+            return;
+        }
+        if (const std::optional<double> stored = StoredDouble(FSettings.value(key)))
+            value = *stored;
     }
 
     void StyleBit(const QString& key, std::uint8_t& style, std::uint8_t bit) {
@@ -101,4 +148,51 @@ void LoadSaveSettings(bool save, TEditorSettings& settings, TProject& project, i
     }
     project.PlayStart = 0;
     project.PlayEnd = project.FrameCount - 1;
+}
+
+QString StoredAppPath() {
+    return QSettings().value(kAppPathKey).toString();
+}
+
+void StoreAppPath(const QString& folder) {
+    QSettings().setValue(kAppPathKey, folder);
+}
+
+int LoadLanguage() {
+    bool ok = false;
+    const int language = QSettings().value(kLanguageKey).toInt(&ok);
+    return ok ? language : static_cast<int>(QLocale::system().language());
+}
+
+void SaveLanguage(int language) {
+    QSettings().setValue(kLanguageKey, language);
+}
+
+TFileTypeLink LoadFileTypeLink() {
+    const QSettings settings;
+    return {settings.value(kHasLinkedKey, 0).toInt() != 0, settings.value(kLinkNameKey).toString()};
+}
+
+void SaveFileTypeLink(const TFileTypeLink& link) {
+    QSettings settings;
+    settings.setValue(kHasLinkedKey, link.HasLinked ? 1 : 0);
+    settings.setValue(kLinkNameKey, link.LinkName);
+}
+
+TRecoverySettings LoadRecoverySettings() {
+    const QSettings settings;
+    TRecoverySettings recovery;
+    recovery.Enabled = settings.value(kRecoveryKey, 1).toInt() != 0;
+    bool ok = false;
+    const int seconds = settings.value(kRecoverySecondsKey).toInt(&ok);
+    if (ok)
+        recovery.Seconds =
+            std::clamp(seconds, TRecoverySettings::MinSeconds, TRecoverySettings::MaxSeconds);
+    return recovery;
+}
+
+void SaveRecoverySettings(const TRecoverySettings& recovery) {
+    QSettings settings;
+    settings.setValue(kRecoveryKey, recovery.Enabled ? 1 : 0);
+    settings.setValue(kRecoverySecondsKey, recovery.Seconds);
 }

@@ -24,6 +24,17 @@ public:
     void Error(QWidget*, const QString& title, const QString& text) override {
         Errors << title + QStringLiteral(": ") + text;
     }
+    void Warning(QWidget*, const QString& title, const QString& text) override {
+        Warnings << title + QStringLiteral(": ") + text;
+    }
+    QString ChooseFolder(QWidget*, const QString& title) override {
+        Asked << title;
+        return Folders.isEmpty() ? QString() : Folders.takeFirst();
+    }
+    bool OpenDocument(const QUrl& url) override {
+        Opened << url;
+        return true;
+    }
     int ShowChoiceDialog(QWidget*, const QString& title, const QString& text, const QString&,
                          const QString&, const QString&) override {
         Asked << title + QStringLiteral(": ") + text;
@@ -119,6 +130,14 @@ public:
             settings = *answer;
         return answer.has_value();
     }
+    bool EditRecoverySettings(QWidget*, TRecoverySettings& settings) override {
+        RecoveryPresets.push_back(settings);
+        if (RecoveryAnswers.empty())
+            return false;
+        settings = RecoveryAnswers.front();
+        RecoveryAnswers.pop_front();
+        return true;
+    }
     QString SaveExportFileName(QWidget*, const QStringList& filters, int& filterIndex) override {
         ExportFilters.push_back(filters);
         if (ExportFiles.empty())
@@ -177,8 +196,16 @@ public:
     };
     std::deque<TExportFileAnswer> ExportFiles;
     std::vector<QStringList> ExportFilters;
+    // Recovery settings dialogs answer from here; none left is a cancel.
+    std::deque<TRecoverySettings> RecoveryAnswers;
+    std::vector<TRecoverySettings> RecoveryPresets;
+    // Folder choosers answer from here; an empty entry or none left is a cancel.
+    QStringList Folders;
+    // Documents handed to the desktop's viewer.
+    QList<QUrl> Opened;
     QStringList Asked;
     QStringList Errors;
+    QStringList Warnings;
 
 private:
     QString NextFile() { return Files.isEmpty() ? QString() : Files.takeFirst(); }

@@ -27,9 +27,11 @@ protected:
         QSettings().clear();
     }
 
-    // A new window answering through dialogs, in place of the one open.
-    void OpenWindow(TDialogService& dialogs) {
-        Window = std::make_unique<TMainForm>(&dialogs);
+    // A new window answering through dialogs, in place of the one open; with a data folder it
+    // keeps recovery copies there.
+    void OpenWindow(TDialogService& dialogs, const QString& dataFolder = QString()) {
+        Window.reset();
+        Window = std::make_unique<TMainForm>(&dialogs, dataFolder);
         Window->Project().ProjectWidth = 400;
         Window->Project().ProjectHeight = 300;
         Window->ResetProject();

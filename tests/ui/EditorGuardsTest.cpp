@@ -209,13 +209,16 @@ TEST_F(EditorGuards, ReleasingWithShiftEndsAMultiSelectionMove) {
     EXPECT_FALSE(Action("DeleteAction1")->isEnabled());
 }
 
-TEST_F(EditorGuards, CommandsNotInThisBuildAreNeverOffered) {
+TEST_F(EditorGuards, HelpAndInfoAreOfferedWhateverIsSelected) {
     DrawLine({10, 10}, {60, 60});
-    Tool("SelectionAction1");
-    Click({35, 35});
-    ASSERT_TRUE(Action("DeleteAction1")->isEnabled());
-    for (const char* name : {"ContentAction1", "AboutAction1"})
-        EXPECT_FALSE(Action(name)->isEnabled()) << name;
+    for (const bool selected : {false, true}) {
+        Tool("SelectionAction1");
+        if (selected)
+            Click({35, 35});
+        ASSERT_EQ(Action("DeleteAction1")->isEnabled(), selected);
+        for (const char* name : {"ContentAction1", "AboutAction1"})
+            EXPECT_TRUE(Action(name)->isEnabled()) << name;
+    }
 }
 
 TEST_F(EditorGuards, ThePlaybackRangeIsSavedWorkAndAStoredOneBeyondTheFramesIsSafe) {

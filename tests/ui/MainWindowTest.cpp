@@ -77,9 +77,10 @@ TEST_F(MainWindowTest, HasTheTitleSizeAndMenus) {
     for (QAction* action : window.menuBar()->actions())
         titles << action->text();
     EXPECT_EQ(titles, QStringList({"Datei", "Bearbeiten", "Objekt", "Hilfe"}));
-    EXPECT_EQ(MenuCaptions(Menu(window, "Datei")),
-              QStringList({"Neu", "-", "Öffnen...", "Speichern", "Speichern unter...", "-",
-                           "Export...", "-", "Einstellungen", "-", "Beenden"}));
+    EXPECT_EQ(
+        MenuCaptions(Menu(window, "Datei")),
+        QStringList({"Neu", "-", "Öffnen...", "Speichern", "Speichern unter...", "-", "Export...",
+                     "-", "Einstellungen", "Wiederherstellung...", "-", "Beenden"}));
     const QStringList edit = {"Rückgängig",   "Wiederholen", "-",       "Ausschneiden",
                               "Kopieren",     "Einfügen",    "Löschen", "-",
                               "Nach vorn",    "Nach hinten", "-",       "Winkel...",

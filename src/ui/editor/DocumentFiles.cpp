@@ -40,3 +40,29 @@ bool TDocumentPart::SaveProject(const QString& fileName) {
         return false;
     }
 }
+
+bool TDocumentPart::CanRestore(const QString& copy) {
+    TProject scratch;
+    try {
+        return ::LoadProject(scratch, copy, FCanvas.Canvas()) == TLoadResult::Loaded;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool TDocumentPart::RestoreProject(const QString& copy, const QString& projectFile) {
+    FCanvas.DropSelection();
+    try {
+        if (::LoadProject(FState.Project, copy, FCanvas.Canvas()) != TLoadResult::Loaded)
+            return false;
+    } catch (const std::exception&) {
+        return false;
+    }
+    // Unsaved work under the user's own name: the next save goes where the user expects.
+    FFileName = projectFile;
+    FState.Changed = true;
+    FCanvas.ResetZoom();
+    FCanvas.UpdateCanvasExtent();
+    FState.Notify(TChange::Project);
+    return true;
+}

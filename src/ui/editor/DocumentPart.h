@@ -22,6 +22,7 @@ public:
 
     const QString& FileName() const { return FFileName; }
     const TRecentFiles& RecentFiles() const { return FRecentFiles; }
+    TRecentFiles& RecentFiles() { return FRecentFiles; }
     // The drop-down of the open button.
     QMenu* RecentMenu() const { return FRecentMenu; }
 
@@ -29,6 +30,11 @@ public:
     bool QuerySave();
     void ResetProject();
     void OpenProjectFile(const QString& fileName);
+    // Whether copy reads as a whole project.
+    bool CanRestore(const QString& copy);
+    // Opens a recovery copy as the modified project named projectFile (empty: untitled); false,
+    // with nothing changed, when the copy cannot be read.
+    bool RestoreProject(const QString& copy, const QString& projectFile);
 
     void NewAction1Execute();
     void OpenAction1Execute();

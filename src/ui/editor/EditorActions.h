@@ -21,6 +21,7 @@ enum class TCommand {
     SaveAs,
     Export,
     Settings,
+    Recovery,
     Exit,
     Undo,
     Redo,

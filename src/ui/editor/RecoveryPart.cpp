@@ -1,0 +1,125 @@
+#include "ui/editor/RecoveryPart.h"
+
+#include "core/io/ProjectFile.h"
+#include "ui/DialogService.h"
+#include "ui/editor/DocumentPart.h"
+#include "ui/editor/EditorState.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+const QString kTitle = QStringLiteral("Wiederherstellung");
+
+QString ShownName(const QString& projectFile) {
+    return projectFile.isEmpty() ? QStringLiteral("Unbenannt")
+                                 : QDir::toNativeSeparators(projectFile);
+}
+} // namespace
+
+TRecoveryPart::TRecoveryPart(TEditorState& state, TDocumentPart& document, TDialogService& dialogs,
+                             QWidget* window, const QString& dataFolder)
+    : QObject(window), FState(state), FDocument(document), FDialogs(dialogs), FWindow(window) {
+    FDelay.setSingleShot(true);
+    connect(&FDelay, &QTimer::timeout, this, &TRecoveryPart::WriteCopy);
+    if (dataFolder.isEmpty())
+        return;
+    FFolder = QDir(dataFolder).filePath(kTitle);
+    FStore = std::make_unique<TRecoveryStore>(FFolder);
+    ApplySettings(LoadRecoverySettings());
+    connect(&FState, &TEditorState::Updated, this, &TRecoveryPart::StateChanged);
+}
+
+TRecoveryPart::~TRecoveryPart() {
+    if (FStore)
+        FStore->Remove();
+}
+
+void TRecoveryPart::ApplySettings(const TRecoverySettings& settings) {
+    FSettings = settings;
+    FDelay.setInterval(settings.Seconds * 1000);
+    FDelay.stop();
+    if (!settings.Enabled && FStore)
+        FStore->Remove();
+    StateChanged();
+}
+
+void TRecoveryPart::SetDelayForTests(int milliseconds) {
+    FDelay.setInterval(milliseconds);
+}
+
+void TRecoveryPart::StateChanged() {
+    if (!FStore || !FSettings.Enabled)
+        return;
+    // One copy per burst of changes: the first change starts the wait, later ones ride along.
+    if (FState.IsModified()) {
+        if (!FDelay.isActive())
+            FDelay.start();
+        return;
+    }
+    FDelay.stop();
+    FStore->Remove();
+}
+
+void TRecoveryPart::WriteCopy() {
+    if (!FStore || !FState.IsModified())
+        return;
+    // Serialised here, where nothing edits the project meanwhile; the disk work is the writer's.
+    FStore->Write(ProjectFileBytes(FState.Project), FDocument.FileName());
+}
+
+QString TRecoveryPart::CopyFile() const {
+    if (!FStore)
+        return {};
+    FStore->WaitForWrites();
+    const QString file = FStore->CopyFile();
+    return QFileInfo::exists(file) ? file : QString();
+}
+
+bool TRecoveryPart::OfferLeftCopies() {
+    if (!FStore)
+        return false;
+    for (const TRecoveryCopy& copy : TRecoveryStore::Orphans(FFolder)) {
+        if (Offer(copy))
+            return true;
+    }
+    return false;
+}
+
+bool TRecoveryPart::Offer(const TRecoveryCopy& copy) {
+    const QString shown = ShownName(copy.ProjectFile);
+    if (copy.Damaged || !FDocument.CanRestore(copy.CopyFile)) {
+        const QString aside = TRecoveryStore::SetAside(copy);
+        FDialogs.Error(FWindow, QStringLiteral("Fehler"),
+                       QStringLiteral("Die Wiederherstellungskopie von „%1“ ist beschädigt. Sie "
+                                      "wurde nach „%2“ gelegt.")
+                           .arg(shown, QDir::toNativeSeparators(aside)));
+        return false;
+    }
+    const QString written =
+        QLocale(QLocale::German).toString(copy.Written.toLocalTime(), QLocale::ShortFormat);
+    const int answer = FDialogs.ShowChoiceDialog(
+        FWindow, kTitle,
+        QStringLiteral("Kelvro wurde nicht normal beendet. Von „%1“ gibt es eine "
+                       "Wiederherstellungskopie vom %2.")
+            .arg(shown, written),
+        QStringLiteral("Wiederherstellen"), QStringLiteral("Später"), QStringLiteral("Verwerfen"));
+    if (answer == 1)
+        TRecoveryStore::Discard(copy);
+    if (answer != 0 || !FDocument.RestoreProject(copy.CopyFile, copy.ProjectFile))
+        return false;
+    // The restored work gets this window's own copy before the old one goes.
+    WriteCopy();
+    FStore->WaitForWrites();
+    TRecoveryStore::Discard(copy);
+    return true;
+}
+
+void TRecoveryPart::RecoveryAction1Execute() {
+    TRecoverySettings settings = FSettings;
+    if (!FDialogs.EditRecoverySettings(FWindow, settings))
+        return;
+    SaveRecoverySettings(settings);
+    ApplySettings(settings);
+}
