@@ -157,9 +157,9 @@ bool TWidgetDialogService::ChooseGroup(QWidget* parent, const QStringList& lines
 }
 
 bool TWidgetDialogService::EditProjectSettings(QWidget* parent, const QString& caption,
-                                               TProjectSettings& settings) {
+                                               TProjectSettings& settings, TOnionSettings& onion) {
     TNewForm form(*this, parent);
-    return form.Execute(caption, settings);
+    return form.Execute(caption, settings, onion);
 }
 
 bool TWidgetDialogService::ChooseVideoCodec(QWidget* parent, TVideoContainer container,

@@ -74,10 +74,10 @@ public:
     // of the filter chosen, which decides what is written whatever extension was typed.
     virtual QString SaveExportFileName(QWidget* parent, const QStringList& filters,
                                        int& filterIndex) = 0;
-    // The project settings dialog under caption, filled from settings. True on "Ok" with the
-    // settings taken from the dialog; false on cancel, settings unchanged.
+    // The project settings dialog under caption, filled from settings and the onion skin's
+    // settings. True on "Ok" with both taken from the dialog; false on cancel, both unchanged.
     virtual bool EditProjectSettings(QWidget* parent, const QString& caption,
-                                     TProjectSettings& settings) = 0;
+                                     TProjectSettings& settings, TOnionSettings& onion) = 0;
     // The recovery copy settings, preset with settings. True on "Ok" with the dialog's values.
     virtual bool EditRecoverySettings(QWidget* parent, TRecoverySettings& settings) = 0;
 };
@@ -113,8 +113,8 @@ public:
                      std::vector<bool>& checked) override;
     bool ChooseVideoCodec(QWidget* parent, TVideoContainer container,
                           TVideoOptions& options) override;
-    bool EditProjectSettings(QWidget* parent, const QString& caption,
-                             TProjectSettings& settings) override;
+    bool EditProjectSettings(QWidget* parent, const QString& caption, TProjectSettings& settings,
+                             TOnionSettings& onion) override;
     bool EditRecoverySettings(QWidget* parent, TRecoverySettings& settings) override;
     QString SaveExportFileName(QWidget* parent, const QStringList& filters,
                                int& filterIndex) override;

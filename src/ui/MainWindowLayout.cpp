@@ -10,6 +10,7 @@
 #include "ui/editor/TimelinePart.h"
 
 #include <QComboBox>
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -99,6 +100,7 @@ void TMainForm::CreateViewPanel(QWidget* content) {
     buttons->addWidget(FObjects->NameButton());
     buttons->addWidget(FObjects->GroupButton());
     grid->addLayout(buttons, 4, 1);
+    grid->addWidget(FCanvas->OnionBox(), 5, 0, 1, 2);
 }
 
 void TMainForm::CreateAnimationPanel(QWidget* content) {

@@ -19,7 +19,7 @@
 
 namespace {
 constexpr int kClientWidth = 402;
-constexpr int kClientHeight = 449;
+constexpr int kClientHeight = 545;
 constexpr int kMargin = 8;
 constexpr int kLabelLeft = 16;
 constexpr int kLabelWidth = 100;
@@ -31,6 +31,7 @@ constexpr int kNumberWidth = 80;
 constexpr int kListWidth = 150;
 constexpr int kPreviewWidth = 104;
 constexpr int kAnimationTop = 232;
+constexpr int kOnionTop = 392;
 constexpr int kMinProjectSide = 25;
 constexpr int kMinFrameCount = 5;
 constexpr int kCustomSize = 0;
@@ -47,6 +48,9 @@ int BackgroundRow(int row) {
 int AnimationRow(int row) {
     return kAnimationTop + 24 + row * kRowStep;
 }
+
+// The onion skin's fields side by side on one row.
+constexpr int kOnionRow = kOnionTop + 24;
 
 // A section heading: the text on a horizontal line across the dialog.
 void AddHeading(QDialog* dialog, const QString& text, const char* name, int y) {
@@ -88,6 +92,7 @@ TNewForm::TNewForm(TDialogService& dialogs, QWidget* parent) : QDialog(parent), 
     setFixedSize(kClientWidth, kClientHeight);
     AddBackgroundSection();
     AddAnimationSection();
+    AddOnionSection();
     Button1 =
         NewDialogButton(this, QStringLiteral("Ok"), kRight - 158, kClientHeight - 33, "Button1");
     Button2 = NewDialogButton(this, QStringLiteral("Abbruch"), kRight - 75, kClientHeight - 33,
@@ -151,6 +156,32 @@ void TNewForm::AddAnimationSection() {
     SplinesCheck = AddCheck(this, QStringLiteral("Splines"), "SplinesCheck", AnimationRow(2) + 30);
 }
 
+void TNewForm::AddOnionSection() {
+    AddHeading(this, QStringLiteral(" Zwiebelschale "), "Label3", kOnionTop);
+    OnionBeforeUpDown =
+        AddSpinEdit(this, "OnionBeforeUpDown", kOnionRow, 0, TOnionSettings::MaxFrames);
+    AddLabel(QStringLiteral("Frames davor:"), "OnionBeforeLabel", OnionBeforeUpDown);
+    OnionAfterUpDown =
+        AddSpinEdit(this, "OnionAfterUpDown", kOnionRow + kRowStep, 0, TOnionSettings::MaxFrames);
+    AddLabel(QStringLiteral("Frames danach:"), "OnionAfterLabel", OnionAfterUpDown);
+    OnionOpacityUpDown = AddSpinEdit(this, "OnionOpacityUpDown", kOnionRow + 2 * kRowStep, 1, 100);
+    AddLabel(QStringLiteral("Deckkraft (%):"), "OnionOpacityLabel", OnionOpacityUpDown);
+}
+
+void TNewForm::FillOnionFrom(const TOnionSettings& onion) {
+    OnionBeforeUpDown->setValue(onion.Before);
+    OnionAfterUpDown->setValue(onion.After);
+    OnionOpacityUpDown->setValue(onion.Opacity);
+}
+
+TOnionSettings TNewForm::OnionSettings(const TOnionSettings& onion) const {
+    TOnionSettings shown = onion;
+    shown.Before = OnionBeforeUpDown->Number();
+    shown.After = OnionAfterUpDown->Number();
+    shown.Opacity = OnionOpacityUpDown->Number();
+    return shown;
+}
+
 void TNewForm::AddLabel(const QString& text, const char* name, QWidget* buddy) {
     auto* label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
@@ -194,14 +225,16 @@ TProjectSettings TNewForm::Settings() const {
     return settings;
 }
 
-bool TNewForm::Execute(const QString& caption, TProjectSettings& settings) {
+bool TNewForm::Execute(const QString& caption, TProjectSettings& settings, TOnionSettings& onion) {
     setWindowTitle(caption);
     FillFrom(settings);
+    FillOnionFrom(onion);
     if (const QScreen* display = screen())
         move(display->availableGeometry().center() - rect().center());
     if (exec() != QDialog::Accepted)
         return false;
     settings = Settings();
+    onion = OnionSettings(onion);
     return true;
 }
 

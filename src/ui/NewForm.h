@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ProjectSettings.h"
+#include "ui/SettingsStore.h"
 
 #include <QDialog>
 
@@ -31,11 +32,16 @@ public:
     // Shows the dialog modally, centred on the screen, with caption and filled from settings.
     // On "Ok" returns true with settings taken from the dialog; otherwise false, settings as
     // they were.
-    bool Execute(const QString& caption, TProjectSettings& settings);
+    bool Execute(const QString& caption, TProjectSettings& settings, TOnionSettings& onion);
+
+    void FillOnionFrom(const TOnionSettings& onion);
+    // The counts and opacity as shown, with the switch of onion.
+    TOnionSettings OnionSettings(const TOnionSettings& onion) const;
 
 private:
     void AddBackgroundSection();
     void AddAnimationSection();
+    void AddOnionSection();
     void AddLabel(const QString& text, const char* name, QWidget* buddy);
     void SizeComboChange();
     void EnableCustomSize();
@@ -58,6 +64,9 @@ private:
     TSpinEdit* FramesPerSecUpDown = nullptr;
     QCheckBox* PathsCheck = nullptr;
     QCheckBox* SplinesCheck = nullptr;
+    TSpinEdit* OnionBeforeUpDown = nullptr;
+    TSpinEdit* OnionAfterUpDown = nullptr;
+    TSpinEdit* OnionOpacityUpDown = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
 };

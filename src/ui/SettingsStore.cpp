@@ -16,6 +16,10 @@ const QString kAppPathKey = QStringLiteral("1.0/AppPath");
 const QString kLanguageKey = QStringLiteral("1.0/Language");
 const QString kHasLinkedKey = QStringLiteral("1.0/Options/HasLinked");
 const QString kLinkNameKey = QStringLiteral("1.0/Options/LinkName");
+const QString kOnionKey = QStringLiteral("1.0/Options/OnionSkin");
+const QString kOnionBeforeKey = QStringLiteral("1.0/Options/OnionBefore");
+const QString kOnionAfterKey = QStringLiteral("1.0/Options/OnionAfter");
+const QString kOnionOpacityKey = QStringLiteral("1.0/Options/OnionOpacity");
 const QString kRecoveryKey = QStringLiteral("1.0/Options/Recovery");
 const QString kRecoverySecondsKey = QStringLiteral("1.0/Options/RecoveryInterval");
 
@@ -179,15 +183,41 @@ void SaveFileTypeLink(const TFileTypeLink& link) {
     settings.setValue(kLinkNameKey, link.LinkName);
 }
 
+namespace {
+// The stored number within lowest..highest, or fallback when there is none.
+int StoredNumber(const QSettings& settings, const QString& key, int fallback, int lowest,
+                 int highest) {
+    bool ok = false;
+    const int value = settings.value(key).toInt(&ok);
+    return ok ? std::clamp(value, lowest, highest) : fallback;
+}
+} // namespace
+
+TOnionSettings LoadOnionSettings() {
+    const QSettings settings;
+    TOnionSettings onion;
+    onion.Enabled = StoredNumber(settings, kOnionKey, 0, 0, 1) != 0;
+    onion.Before =
+        StoredNumber(settings, kOnionBeforeKey, onion.Before, 0, TOnionSettings::MaxFrames);
+    onion.After = StoredNumber(settings, kOnionAfterKey, onion.After, 0, TOnionSettings::MaxFrames);
+    onion.Opacity = StoredNumber(settings, kOnionOpacityKey, onion.Opacity, 1, 100);
+    return onion;
+}
+
+void SaveOnionSettings(const TOnionSettings& onion) {
+    QSettings settings;
+    settings.setValue(kOnionKey, onion.Enabled ? 1 : 0);
+    settings.setValue(kOnionBeforeKey, onion.Before);
+    settings.setValue(kOnionAfterKey, onion.After);
+    settings.setValue(kOnionOpacityKey, onion.Opacity);
+}
+
 TRecoverySettings LoadRecoverySettings() {
     const QSettings settings;
     TRecoverySettings recovery;
-    recovery.Enabled = settings.value(kRecoveryKey, 1).toInt() != 0;
-    bool ok = false;
-    const int seconds = settings.value(kRecoverySecondsKey).toInt(&ok);
-    if (ok)
-        recovery.Seconds =
-            std::clamp(seconds, TRecoverySettings::MinSeconds, TRecoverySettings::MaxSeconds);
+    recovery.Enabled = StoredNumber(settings, kRecoveryKey, 1, 0, 1) != 0;
+    recovery.Seconds = StoredNumber(settings, kRecoverySecondsKey, recovery.Seconds,
+                                    TRecoverySettings::MinSeconds, TRecoverySettings::MaxSeconds);
     return recovery;
 }
 

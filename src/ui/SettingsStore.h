@@ -41,3 +41,15 @@ struct TRecoverySettings {
 };
 TRecoverySettings LoadRecoverySettings();
 void SaveRecoverySettings(const TRecoverySettings& settings);
+
+// The neighbouring frames shown faintly behind the current one while animating.
+struct TOnionSettings {
+    static constexpr int MaxFrames = 5;
+    bool Enabled = false;
+    int Before = 2;
+    int After = 1;
+    // Percent, for the nearest neighbours; farther ones fade with their distance.
+    int Opacity = 30;
+};
+TOnionSettings LoadOnionSettings();
+void SaveOnionSettings(const TOnionSettings& settings);

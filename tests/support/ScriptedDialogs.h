@@ -119,9 +119,13 @@ public:
         CodecAnswers.pop_front();
         return true;
     }
-    bool EditProjectSettings(QWidget*, const QString& caption,
-                             TProjectSettings& settings) override {
+    bool EditProjectSettings(QWidget*, const QString& caption, TProjectSettings& settings,
+                             TOnionSettings& onion) override {
         SettingsCaptions << caption;
+        if (!OnionAnswers.empty()) {
+            onion = OnionAnswers.front();
+            OnionAnswers.pop_front();
+        }
         if (SettingsAnswers.empty())
             return true;
         const std::optional<TProjectSettings> answer = SettingsAnswers.front();
@@ -154,6 +158,8 @@ public:
     // is "Ok" with the settings as shown. SettingsCaptions holds each dialog's caption.
     std::deque<std::optional<TProjectSettings>> SettingsAnswers;
     QStringList SettingsCaptions;
+    // Onion skin settings the next settings dialogs answer with; none left keeps them.
+    std::deque<TOnionSettings> OnionAnswers;
     // Choice dialogs answer from here; none left is the right button (cancel).
     std::deque<int> Choices;
     // File dialogs answer from here; an empty entry or an empty list is a cancel.

@@ -63,13 +63,21 @@ TEST(NewForm, OkTakesWhatWasTypedAndChosen) {
         QTest::keyClick(&Child<QComboBox>(dialog, "TypeCombo"), Qt::Key_Down);
         QTest::mouseClick(&Child<QCheckBox>(dialog, "SplinesCheck"), Qt::LeftButton, {},
                           QPoint(8, 10));
+        EXPECT_EQ(Child<TSpinEdit>(dialog, "OnionBeforeUpDown").Number(), 2);
+        TypeInto(Child<TSpinEdit>(dialog, "OnionAfterUpDown"), "9");
+        TypeInto(Child<TSpinEdit>(dialog, "OnionOpacityUpDown"), "45");
         QTest::mouseClick(&Child<QPushButton>(dialog, "Button1"), Qt::LeftButton);
     });
     TNewForm form(dialogs);
-    ASSERT_TRUE(form.Execute(QStringLiteral("Einstellungen"), settings));
+    TOnionSettings onion;
+    onion.Enabled = true;
+    ASSERT_TRUE(form.Execute(QStringLiteral("Einstellungen"), settings, onion));
     EXPECT_EQ(Fields(settings),
               std::make_tuple(1000, 600, 0x00FF00, QStringLiteral("/bilder/wolke.png"), 1, 5, 100,
                               false, true));
+    EXPECT_TRUE(onion.Enabled);
+    EXPECT_EQ(std::make_tuple(onion.Before, onion.After, onion.Opacity),
+              std::make_tuple(2, TOnionSettings::MaxFrames, 45));
 }
 
 TEST(NewForm, CancelAndEscapeLeaveTheSettingsAlone) {
@@ -86,7 +94,9 @@ TEST(NewForm, CancelAndEscapeLeaveTheSettingsAlone) {
                 QTest::mouseClick(&Child<QPushButton>(dialog, "Button2"), Qt::LeftButton);
         });
         TNewForm form(dialogs);
-        EXPECT_FALSE(form.Execute(QStringLiteral("Neu"), settings));
+        TOnionSettings onion;
+        EXPECT_FALSE(form.Execute(QStringLiteral("Neu"), settings, onion));
+        EXPECT_EQ(onion.After, TOnionSettings().After);
         EXPECT_EQ(Fields(settings), before);
     }
 }

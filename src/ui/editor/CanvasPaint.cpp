@@ -70,6 +70,7 @@ void TCanvasPart::PaintCanvas() {
     painter->save();
     const QRect area = ProjectArea();
     PaintBackground(*painter, area);
+    PaintOnionSkin(*painter, area);
     painter->translate(area.topLeft());
     PaintMasked(*painter, FState.Project.CurrentObjects(), BufferedScrollTable1->viewport()->rect(),
                 FState.Project.Zoom, area.topLeft(),

@@ -37,6 +37,7 @@ TCanvasPart::TCanvasPart(TEditorState& state, TDialogService& dialogs, QWidget* 
     ObjectCombo = NewBox(QStringLiteral("ObjectCombo"), window);
     connect(ZoomCombo, &QComboBox::activated, this, &TCanvasPart::ZoomComboChange);
     connect(ObjectCombo, &QComboBox::activated, this, &TCanvasPart::ObjectComboChange);
+    CreateOnionBox(window);
 }
 
 QWidget* TCanvasPart::CreateCanvas(QWidget* window) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/model/TypesObject.h"
+#include "ui/SettingsStore.h"
+#include "ui/editor/OnionSkin.h"
 
 #include <QObject>
 #include <QPointer>
@@ -9,6 +11,7 @@
 #include <memory>
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QEvent;
 class QMenu;
@@ -18,6 +21,7 @@ class QWidget;
 class TBufferedScrollTable;
 class TDialogService;
 class TEditorState;
+enum class TChange : unsigned;
 
 // The canvas and everything done on it: the tools, creating and changing objects with the
 // mouse, the selection and the multi-selection, the arrow keys, the zoom and the object box.
@@ -32,6 +36,11 @@ public:
     TBufferedScrollTable* Canvas() const { return BufferedScrollTable1; }
     QComboBox* ZoomBox() const { return ZoomCombo; }
     QComboBox* ObjectBox() const { return ObjectCombo; }
+    // The switch of the onion skin, for the display panel.
+    QCheckBox* OnionBox() const { return OnionCheck; }
+    const TOnionSettings& OnionSettings() const { return FOnionSettings; }
+    // Keeps the settings and shows the neighbours as they say.
+    void SetOnionSettings(const TOnionSettings& settings);
     // The tool actions, in tool order; the window declares them, the canvas reads them.
     void SetTools(const std::array<QAction*, ToolCount>& tools) { FToolActions = tools; }
     void SetContextMenu(QMenu* menu) { FCanvasMenu = menu; }
@@ -65,6 +74,11 @@ private:
     // One marker per frame at the selected object's anchor, when paths are shown.
     void PaintMotionPath(QPainter& painter);
     void PaintSelectionFrames(QPainter& painter, const QRect& area);
+    void CreateOnionBox(QWidget* window);
+    // Neighbours are built from the frames as stored, which is what memory holds whenever the
+    // current frame has no pending changes.
+    void OnionStateChanged(TChange change);
+    void PaintOnionSkin(QPainter& painter, const QRect& area);
 
     // The tool decides whether a gesture creates or changes objects.
     int CurrentTool() const;
@@ -95,6 +109,11 @@ private:
     QComboBox* ZoomCombo = nullptr;
     QComboBox* ObjectCombo = nullptr;
     QMenu* FCanvasMenu = nullptr;
+    QCheckBox* OnionCheck = nullptr;
+    TOnionSettings FOnionSettings;
+    TOnionSkin FOnion;
+    bool FOnionHadPending = false;
+    int FOnionFrame = -1;
     std::array<QAction*, ToolCount> FToolActions{};
 
     std::unique_ptr<TTypesObject> FTempObject;

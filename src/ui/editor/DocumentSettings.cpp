@@ -8,8 +8,10 @@
 
 bool TDocumentPart::AskProjectSettings(const QString& caption) {
     TProjectSettings settings = TProjectSettings::Of(FState.Project);
-    if (!FDialogs.EditProjectSettings(FWindow, caption, settings))
+    TOnionSettings onion = FCanvas.OnionSettings();
+    if (!FDialogs.EditProjectSettings(FWindow, caption, settings, onion))
         return false;
+    FCanvas.SetOnionSettings(onion);
     const TImageLoadResult loaded = ApplyProjectSettings(settings, FState.Project);
     if (!loaded.Ok)
         FDialogs.Error(FWindow, QStringLiteral("Fehler"), loaded.Error);

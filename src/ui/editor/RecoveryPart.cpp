@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QLocale>
 
 namespace {
 const QString kTitle = QStringLiteral("Wiederherstellung");
@@ -23,6 +22,9 @@ TRecoveryPart::TRecoveryPart(TEditorState& state, TDocumentPart& document, TDial
     : QObject(window), FState(state), FDocument(document), FDialogs(dialogs), FWindow(window) {
     FDelay.setSingleShot(true);
     connect(&FDelay, &QTimer::timeout, this, &TRecoveryPart::WriteCopy);
+    FCleanCheck.setSingleShot(true);
+    FCleanCheck.setInterval(0);
+    connect(&FCleanCheck, &QTimer::timeout, this, &TRecoveryPart::RemoveIfClean);
     if (dataFolder.isEmpty())
         return;
     FFolder = QDir(dataFolder).filePath(kTitle);
@@ -54,10 +56,19 @@ void TRecoveryPart::StateChanged() {
         return;
     // One copy per burst of changes: the first change starts the wait, later ones ride along.
     if (FState.IsModified()) {
+        FCleanCheck.stop();
         if (!FDelay.isActive())
             FDelay.start();
         return;
     }
+    // A gesture may pass through an unmodified state on its way; only a project still clean once
+    // the event is handled has lost its reason for a copy.
+    FCleanCheck.start();
+}
+
+void TRecoveryPart::RemoveIfClean() {
+    if (!FStore || FState.IsModified())
+        return;
     FDelay.stop();
     FStore->Remove();
 }
@@ -97,8 +108,7 @@ bool TRecoveryPart::Offer(const TRecoveryCopy& copy) {
                            .arg(shown, QDir::toNativeSeparators(aside)));
         return false;
     }
-    const QString written =
-        QLocale(QLocale::German).toString(copy.Written.toLocalTime(), QLocale::ShortFormat);
+    const QString written = copy.Written.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"));
     const int answer = FDialogs.ShowChoiceDialog(
         FWindow, kTitle,
         QStringLiteral("Kelvro wurde nicht normal beendet. Von „%1“ gibt es eine "

@@ -36,6 +36,7 @@ public:
 private:
     void StateChanged();
     void WriteCopy();
+    void RemoveIfClean();
     void ApplySettings(const TRecoverySettings& settings);
     // What the user decided for copy; true when it was restored.
     bool Offer(const TRecoveryCopy& copy);
@@ -48,4 +49,5 @@ private:
     std::unique_ptr<TRecoveryStore> FStore;
     TRecoverySettings FSettings;
     QTimer FDelay;
+    QTimer FCleanCheck;
 };
