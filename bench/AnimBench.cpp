@@ -1,3 +1,4 @@
+#include "BenchMain.h"
 #include "BenchScene.h"
 #include "core/anim/Anim.h"
 #include "core/anim/RenderFrame.h"
@@ -97,11 +98,5 @@ BENCHMARK(BM_ExportBmpSeries)
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }

@@ -1,3 +1,4 @@
+#include "BenchMain.h"
 #include "BenchScene.h"
 #include "core/io/ProjectFile.h"
 #include "core/io/RecoveryStore.h"
@@ -8,12 +9,14 @@
 
 // What a recovery copy costs the editor's thread: the project serialised into memory. The disk
 // work runs on the store's own thread.
+// Arguments: objects, frames (a keyframe of each object every tenth frame).
 static void BM_RecoverySnapshot(benchmark::State& state) {
-    TProject project = KeyedProject(static_cast<int>(state.range(0)), 50);
+    TProject project =
+        KeyedProject(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state)
         benchmark::DoNotOptimize(ProjectFileBytes(project));
 }
-BENCHMARK(BM_RecoverySnapshot)->Arg(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RecoverySnapshot)->Args({1000, 1})->Args({1000, 50})->Unit(benchmark::kMillisecond);
 
 // The whole copy, snapshot and write, as the worker completes it.
 static void BM_RecoveryCopyWritten(benchmark::State& state) {
@@ -29,11 +32,5 @@ static void BM_RecoveryCopyWritten(benchmark::State& state) {
 BENCHMARK(BM_RecoveryCopyWritten)->Arg(1000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks<QGuiApplication>(argc, argv);
 }
