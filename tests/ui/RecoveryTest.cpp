@@ -92,7 +92,7 @@ TEST_F(Recovery, TwoEditorsKeepSeparateCopiesAndLeaveEachOthersAlone) {
     TScriptedDialogs otherDialogs;
     TMainForm other(&otherDialogs, Data.path() + QLatin1Char('/'));
     other.show();
-    QTest::qWait(10);
+    QTest::qWait(50);
     EXPECT_TRUE(otherDialogs.Asked.isEmpty());
     other.Recovery().SetDelayForTests(kDelayMs);
     other.findChild<QAction*>(QStringLiteral("SettingsAction1"))->trigger();
@@ -106,7 +106,7 @@ TEST_F(Recovery, LaterKeepsTheCopyDiscardDeletesIt) {
     LeaveCopy(Project("film.kvp"));
     Dialogs.Choices = {2};
     Open(Dialogs);
-    QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Dialogs.Asked.isEmpty(); }, 5000));
     ASSERT_EQ(Dialogs.Asked.size(), 1);
     EXPECT_TRUE(Dialogs.Asked.first().contains(QStringLiteral("film.kvp")));
     EXPECT_EQ(FilesIn(Folder()).size(), 2);
@@ -114,7 +114,7 @@ TEST_F(Recovery, LaterKeepsTheCopyDiscardDeletesIt) {
 
     Dialogs.Choices = {1};
     Open(Dialogs);
-    QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Dialogs.Asked.size() == 2; }, 5000));
     EXPECT_TRUE(FilesIn(Folder()).isEmpty());
     EXPECT_FALSE(Window->IsModified());
 }
@@ -129,7 +129,7 @@ TEST_F(Recovery, ADamagedCopyIsReportedAndKeptAside) {
     QFile(Project("film.kvp")).open(QIODevice::WriteOnly);
 
     Open(Dialogs);
-    QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Dialogs.Errors.isEmpty(); }, 5000));
     ASSERT_EQ(Dialogs.Errors.size(), 1);
     EXPECT_TRUE(Dialogs.Errors.first().contains(QStringLiteral("beschädigt")));
     EXPECT_TRUE(Dialogs.Asked.isEmpty());
@@ -189,8 +189,11 @@ TEST_F(Recovery, WorkSurvivesAKilledEditor) {
     ASSERT_TRUE(victim.waitForFinished(5000));
 
     Dialogs.Choices = {0};
+    const QStringList left = QDir(Folder()).entryList(QDir::Files);
     Open(Dialogs);
-    QTest::qWait(10);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !Dialogs.Asked.isEmpty(); }, 5000))
+        << "left: " << left.join(QLatin1Char(' ')).toStdString()
+        << "; errors: " << Dialogs.Errors.join(QLatin1Char(' ')).toStdString();
     ASSERT_EQ(Dialogs.Asked.size(), 1);
     EXPECT_EQ(Window->FileName(), Project("film.kvp"));
     EXPECT_TRUE(Window->IsModified());

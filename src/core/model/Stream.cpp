@@ -95,7 +95,15 @@ Extended DecodeExtended(const TExtendedBytes& bytes) {
 qint64 TStream::Remaining() const {
     if (FDevice.isSequential())
         return FDevice.bytesAvailable();
-    return FDevice.size() - FDevice.pos();
+    return DeviceSize() - FDevice.pos();
+}
+
+qint64 TStream::DeviceSize() const {
+    if (FDevice.openMode() & QIODevice::WriteOnly)
+        return FDevice.size();
+    if (FReadOnlySize < 0)
+        FReadOnlySize = FDevice.size();
+    return FReadOnlySize;
 }
 
 void TStream::RequireRemaining(qint64 size, const char* what) const {

@@ -56,9 +56,13 @@ public:
     void WriteProps(const TProps& props);
 
 private:
+    qint64 DeviceSize() const;
     void ReadBytes(void* data, qint64 size);
     void WriteBytes(const void* data, qint64 size);
     void RequireRemaining(qint64 size, const char* what) const;
 
     QIODevice& FDevice;
+    // The size of a device opened only for reading, asked once: a file's size costs a system
+    // call, and a project reads thousands of values.
+    mutable qint64 FReadOnlySize = -1;
 };
