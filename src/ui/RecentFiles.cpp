@@ -1,8 +1,9 @@
 #include "ui/RecentFiles.h"
 
+#include "core/model/DeviceWrite.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
 
@@ -38,10 +39,9 @@ void TRecentFiles::Load(const QString& listFile) {
 }
 
 bool TRecentFiles::Save(const QString& listFile) const {
-    QSaveFile file(listFile);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray lines;
     for (const QString& name : FNames)
-        file.write(name.toUtf8() + "\r\n");
-    return file.commit();
+        lines += name.toUtf8() + "\r\n";
+    QString reason;
+    return ReplaceFile(listFile, lines, reason);
 }

@@ -162,10 +162,14 @@ void StoreAppPath(const QString& folder) {
     QSettings().setValue(kAppPathKey, folder);
 }
 
-int LoadLanguage() {
+int StoredInteger(const QSettings& settings, const QString& key, int fallback) {
     bool ok = false;
-    const int language = QSettings().value(kLanguageKey).toInt(&ok);
-    return ok ? language : static_cast<int>(QLocale::system().language());
+    const int value = settings.value(key).toInt(&ok);
+    return ok ? value : fallback;
+}
+
+int LoadLanguage() {
+    return StoredInteger(QSettings(), kLanguageKey, static_cast<int>(QLocale::system().language()));
 }
 
 void SaveLanguage(int language) {
@@ -187,9 +191,7 @@ namespace {
 // The stored number within lowest..highest, or fallback when there is none.
 int StoredNumber(const QSettings& settings, const QString& key, int fallback, int lowest,
                  int highest) {
-    bool ok = false;
-    const int value = settings.value(key).toInt(&ok);
-    return ok ? std::clamp(value, lowest, highest) : fallback;
+    return std::clamp(StoredInteger(settings, key, fallback), lowest, highest);
 }
 } // namespace
 

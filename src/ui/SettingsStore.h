@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+class QSettings;
+
 // Panel defaults, panel states and the last project's settings, kept between runs.
 struct TEditorSettings {
     TPanelDefaults Defaults;
@@ -15,6 +17,9 @@ struct TEditorSettings {
 // Reads ("Options" values absent take their defaults) or writes the editor's settings.
 // Both directions end with the playback range set to the whole sequence.
 void LoadSaveSettings(bool save, TEditorSettings& settings, TProject& project, int panelCount);
+
+// The whole number stored under key, or fallback when there is none or it is no number.
+int StoredInteger(const QSettings& settings, const QString& key, int fallback);
 
 // The base folder the user chose for the data folder; empty when never chosen.
 QString StoredAppPath();

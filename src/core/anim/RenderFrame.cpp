@@ -16,11 +16,16 @@ void PointAtImage(const TObjectList& objects, TBitmapCanvas& canvas) {
     }
 }
 
-bool PrepareBitmap(const TProject& project, QImage& bitmap) {
+bool PrepareBitmap(const TProject& project, QImage& bitmap, QImage::Format format) {
     const QSize size(project.ProjectWidth, project.ProjectHeight);
-    if (bitmap.size() != size || bitmap.format() != QImage::Format_RGB32)
-        bitmap = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
+    if (bitmap.size() != size || bitmap.format() != format)
+        bitmap = size.isEmpty() ? QImage() : QImage(size, format);
     return !bitmap.isNull();
+}
+
+void PaintObjects(TBitmapCanvas& canvas, const TObjectList& objects, const QRect& whole) {
+    PaintMasked(canvas.Painter(), objects, whole, 1.0L, QPoint(),
+                [](TTypesObject& object) { object.Paint(nullptr); });
 }
 
 void PaintBackground(const TProject& project, QPainter& painter, const QRect& whole) {
@@ -33,12 +38,21 @@ void PaintBackground(const TProject& project, QPainter& painter, const QRect& wh
 
 void RenderFrame(const TProject& project, int frameIndex, QImage& bitmap, TKeySearch search) {
     const TObjectList objects = BuildFrameObjects(project, frameIndex, search);
-    if (!PrepareBitmap(project, bitmap))
+    if (!PrepareBitmap(project, bitmap, QImage::Format_RGB32))
         return;
     TBitmapCanvas canvas(bitmap);
     PointAtImage(objects, canvas);
     const QRect whole = bitmap.rect();
     PaintBackground(project, canvas.Painter(), whole);
-    PaintMasked(canvas.Painter(), objects, whole, 1.0L, QPoint(),
-                [](TTypesObject& object) { object.Paint(nullptr); });
+    PaintObjects(canvas, objects, whole);
+}
+
+void RenderFrameObjects(const TProject& project, int frameIndex, QImage& image) {
+    const TObjectList objects = BuildFrameObjects(project, frameIndex);
+    if (!PrepareBitmap(project, image, QImage::Format_ARGB32_Premultiplied))
+        return;
+    image.fill(Qt::transparent);
+    TBitmapCanvas canvas(image);
+    PointAtImage(objects, canvas);
+    PaintObjects(canvas, objects, image.rect());
 }

@@ -13,3 +13,8 @@
 // A bitmap that cannot be made (no pixels, no memory) stays null and nothing is drawn.
 void RenderFrame(const TProject& project, int frameIndex, QImage& bitmap,
                  TKeySearch search = TKeySearch::Indexed);
+
+// Draws only the objects of frame frameIndex, as RenderFrame draws them, into image, which
+// becomes a transparent premultiplied 32-bit image of the project's size: a picture to lay over
+// another. The project is only read.
+void RenderFrameObjects(const TProject& project, int frameIndex, QImage& image);

@@ -1,12 +1,12 @@
 #include "ui/desktop/FileAssociation.h"
 
+#include "core/model/DeviceWrite.h"
 #include "ui/desktop/MimeAppsList.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -43,9 +43,8 @@ QByteArray ResourceBytes(const QString& resource) {
 
 bool WriteFile(const QString& fileName, const QByteArray& content) {
     QDir().mkpath(QFileInfo(fileName).absolutePath());
-    QSaveFile file(fileName);
-    return !content.isEmpty() && file.open(QIODevice::WriteOnly) &&
-           file.write(content) == content.size() && file.commit();
+    QString reason;
+    return !content.isEmpty() && ReplaceFile(fileName, content, reason);
 }
 
 QByteArray DesktopEntry(const QString& executable) {

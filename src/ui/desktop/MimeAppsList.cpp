@@ -1,9 +1,10 @@
 #include "ui/desktop/MimeAppsList.h"
 
+#include "core/model/DeviceWrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 #include <optional>
 #include <utility>
@@ -76,9 +77,6 @@ bool TMimeAppsList::SetDefault(const QString& mimeType, const QString& desktopId
     if (!desktopId.isEmpty())
         lines.insert(at, mimeType + QLatin1Char('=') + desktopId + QLatin1Char(';'));
     QDir().mkpath(QFileInfo(FFileName).absolutePath());
-    QSaveFile file(FFileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
-    return file.commit();
+    QString reason;
+    return ReplaceFile(FFileName, lines.join(QLatin1Char('\n')).toUtf8() + '\n', reason);
 }

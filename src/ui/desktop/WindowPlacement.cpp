@@ -1,5 +1,7 @@
 #include "ui/desktop/WindowPlacement.h"
 
+#include "ui/SettingsStore.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
@@ -14,9 +16,7 @@ constexpr int kGripWidth = 100;
 constexpr int kGripHeight = 30;
 
 int Number(const QSettings& settings, const char* key, int fallback) {
-    bool ok = false;
-    const int value = settings.value(kRoot + QLatin1String(key)).toInt(&ok);
-    return ok ? value : fallback;
+    return StoredInteger(settings, kRoot + QLatin1String(key), fallback);
 }
 
 void Write(QSettings& settings, const char* key, int value) {

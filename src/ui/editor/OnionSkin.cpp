@@ -1,6 +1,6 @@
 #include "ui/editor/OnionSkin.h"
 
-#include "core/anim/RenderObjects.h"
+#include "core/anim/RenderFrame.h"
 
 #include <QPainter>
 #include <algorithm>
