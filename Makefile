@@ -3,13 +3,14 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 PACKAGES = qt6-base-dev libgif-dev libjpeg-dev libavformat-dev libavcodec-dev libswscale-dev \
            libavutil-dev libgtest-dev libbenchmark-dev cmake g++ make pkg-config \
-           fonts-liberation fonts-dejavu-core qt6-translations-l10n ccache qt6-svg-dev
+           fonts-liberation fonts-dejavu-core qt6-translations-l10n ccache qt6-svg-dev \
+           qt6-l10n-tools qt6-tools-dev
 # What "make package" needs beyond the build: dpkg-shlibdeps computes the package's dependencies,
 # and CPack recognises the programs to pass it with "file".
 PACKAGE_TOOLS = dpkg-dev file
 
 .PHONY: run test build configure deps package package-deps sanitize sanitize-core bench format \
-        clean
+        translations clean
 
 run: build
 	$(BUILD_DIR)/src/app/kelvro
@@ -38,6 +39,11 @@ endef
 
 deps:
 	$(call install-missing,$(PACKAGES))
+
+# Brings translations/kelvro_en.ts in step with the texts of the sources; new and changed texts
+# then wait there for their translation.
+translations: configure
+	cmake --build $(BUILD_DIR) --target kelvro_update_translations
 
 # A Debian package of the build, e.g. build/kelvro_1.0.0.0_amd64.deb.
 package: package-deps build

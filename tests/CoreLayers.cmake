@@ -1,12 +1,13 @@
 # Fails when a core source includes a core folder above its own. The folders only point down:
-# model, render, objects, anim, io, edit, export.
-set(KELVRO_LAYER_model 0)
-set(KELVRO_LAYER_render 1)
-set(KELVRO_LAYER_objects 2)
-set(KELVRO_LAYER_anim 3)
-set(KELVRO_LAYER_io 4)
-set(KELVRO_LAYER_edit 5)
-set(KELVRO_LAYER_export 6)
+# text, model, render, objects, anim, io, edit, export.
+set(KELVRO_LAYER_text 0)
+set(KELVRO_LAYER_model 1)
+set(KELVRO_LAYER_render 2)
+set(KELVRO_LAYER_objects 3)
+set(KELVRO_LAYER_anim 4)
+set(KELVRO_LAYER_io 5)
+set(KELVRO_LAYER_edit 6)
+set(KELVRO_LAYER_export 7)
 
 file(GLOB_RECURSE files ${ROOT}/src/core/*.h ${ROOT}/src/core/*.cpp)
 set(violations "")

@@ -4,10 +4,10 @@
 #include "core/export/VideoWriter.h"
 #include "ui/DialogService.h"
 #include "ui/MainWindow.h"
-#include "ui/QtTranslations.h"
 #include "ui/SettingsStore.h"
 #include "ui/desktop/DataFolder.h"
 #include "ui/desktop/WindowPlacement.h"
+#include "ui/text/Language.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -126,9 +126,7 @@ std::optional<TCommandLine> Interpret(const TParser& p, QString& error) {
 }
 
 int RunEditor(const TCommandLine& line) {
-    const std::unique_ptr<QTranslator> qtTexts = GermanQtTranslator();
-    if (qtTexts)
-        QCoreApplication::installTranslator(qtTexts.get());
+    TLanguageSwitch::Instance().Apply(UiLanguageOf(LoadLanguage()));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/kelvro.svg")));
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kelvro"));
@@ -138,12 +136,11 @@ int RunEditor(const TCommandLine& line) {
     // Without a place for its own files the program does not start.
     if (!dataFolder)
         return 0;
-    const int language = LoadLanguage();
     TMainForm window(&dialogs, *dataFolder);
     window.SetStartProject(line.Project);
     ShowWithPlacement(window, LoadWindowPlacement());
     const int status = QApplication::exec();
-    SaveLanguage(language);
+    SaveLanguage(LocaleLanguageOf(TLanguageSwitch::Instance().Current()));
     SaveWindowPlacement(PlacementOf(window));
     return status;
 }

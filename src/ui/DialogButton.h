@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/text/TextBinding.h"
+
 #include <QDialog>
 #include <QPushButton>
 
@@ -11,5 +13,13 @@ inline QPushButton* NewDialogButton(QDialog* dialog, const QString& caption, int
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(x, y, 75, 25);
     button->setAutoDefault(false);
+    return button;
+}
+
+// The same with a caption that follows the interface language.
+inline QPushButton* NewDialogButton(QDialog* dialog, TText caption, int x, int y,
+                                    const char* name) {
+    QPushButton* button = NewDialogButton(dialog, QString(), x, y, name);
+    BindText(button, caption);
     return button;
 }

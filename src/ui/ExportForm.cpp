@@ -7,6 +7,7 @@
 #include "core/export/FileNames.h"
 #include "core/export/GifWriter.h"
 #include "core/export/ImageSeries.h"
+#include "core/text/CommonTexts.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -43,22 +44,24 @@ std::optional<TVideoContainer> ContainerOf(TExportKind kind) {
     return std::nullopt;
 }
 
-QString ErrorCaption() {
-    return QStringLiteral("Fehler");
-}
 } // namespace
 
 TExportForm::TExportForm(TExportKind kind, const QString& fileName, const TProject& project,
                          TDialogService& dialogs, TVideoOptions& lastVideoChoice, QWidget* parent)
     : QDialog(parent), OpenResult([](const QUrl& url) { QDesktopServices::openUrl(url); }),
       FKind(kind), FFileName(fileName), FProject(project), FDialogs(dialogs),
-      FLastVideoChoice(lastVideoChoice), Label1(new QLabel(QStringLiteral("Fortschritt:"), this)),
-      ProgressBar1(new QProgressBar(this)),
-      CheckBox1(new QCheckBox(QStringLiteral("anzeigen"), this)),
-      Button1(NewDialogButton(this, QStringLiteral("Export"), 164, kClientHeight - 33, "Button1")),
-      Button2(
-          NewDialogButton(this, QStringLiteral("Schließen"), 246, kClientHeight - 33, "Button2")) {
-    setWindowTitle(Caption(kind));
+      FLastVideoChoice(lastVideoChoice), Label1(new QLabel(this)),
+      ProgressBar1(new QProgressBar(this)), CheckBox1(new QCheckBox(this)),
+      Button1(NewDialogButton(this, {20700, "Export"}, 164, kClientHeight - 33, "Button1")),
+      Button2(NewDialogButton(this, kCloseText, 246, kClientHeight - 33, "Button2")) {
+    BindText(Label1, {20704, "Fortschritt:"});
+    BindText(CheckBox1, {20362, "anzeigen"});
+    // The caption names the chosen file once the dialog shows.
+    OnLanguageChange(this, [this] {
+        const QString file = QFileInfo(FFileName).fileName();
+        setWindowTitle(isVisible() ? Caption(FKind) + QStringLiteral(" - ") + file
+                                   : Caption(FKind));
+    });
     setFixedSize(kClientWidth, kClientHeight);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(kMargin, 8, kClientWidth - 2 * kMargin, 16);
@@ -76,17 +79,17 @@ TExportForm::TExportForm(TExportKind kind, const QString& fileName, const TProje
 QString TExportForm::Caption(TExportKind kind) {
     switch (kind) {
     case TExportKind::Avi:
-        return QStringLiteral("AVI Export");
+        return ResStr(20701, "AVI Export");
     case TExportKind::Gif:
-        return QStringLiteral("GIF Export");
+        return ResStr(20702, "GIF Export");
     case TExportKind::Bmp:
-        return QStringLiteral("BMP Export");
+        return ResStr(20703, "BMP Export");
     case TExportKind::Mp4:
-        return QStringLiteral("MP4 Export");
+        return ResStr(20707, "MP4 Export");
     case TExportKind::WebM:
-        return QStringLiteral("WebM Export");
+        return ResStr(20708, "WebM Export");
     case TExportKind::Mkv:
-        return QStringLiteral("MKV Export");
+        return ResStr(20709, "MKV Export");
     }
     return QString();
 }
@@ -133,7 +136,7 @@ void TExportForm::ExportClick() {
         return;
     FCancelled = false;
     if (FFileName.trimmed().isEmpty()) {
-        FDialogs.Error(this, ErrorCaption(), QStringLiteral("Export nicht möglich!"));
+        FDialogs.Error(this, ResStr(kErrorCaption), ResStr(20706, "Export nicht möglich!"));
         return;
     }
     // A range the timeline left behind a shortened sequence is cut to the frames there are.
@@ -184,7 +187,7 @@ QString TExportForm::Run(int first, int count) {
     }
     FRunning = false;
     if (!error.isEmpty())
-        FDialogs.Error(this, ErrorCaption(), error);
+        FDialogs.Error(this, ResStr(kErrorCaption), error);
     if (container || FKind == TExportKind::Gif)
         return output;
     return SeriesFileName(SeriesBaseName(FFileName, extension), 0, extension);

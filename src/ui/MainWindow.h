@@ -66,6 +66,7 @@ private:
     std::vector<TActionEntry> ActionTable();
     void CreateMenus();
     void CreateToolBar();
+    QMenu* LanguageMenu(QWidget* parent);
     void CreateCentralArea();
     QWidget* CreateToolColumn();
     QScrollArea* CreatePanelColumn();

@@ -1,7 +1,7 @@
 #include "ui/MainWindow.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestObject.h"
-#include "ui/QtTranslations.h"
+#include "ui/text/Language.h"
 
 #include "support/TestMain.h"
 
@@ -90,7 +90,8 @@ TEST_F(MainWindowTest, HasTheTitleSizeAndMenus) {
     EXPECT_EQ(MenuCaptions(Menu(window, "Objekt")),
               QStringList({"Auswahl", "-", "Polyline", "BezierPolyline", "Polygon", "BezierPolygon",
                            "-", "Bild", "Text", "Form"}));
-    EXPECT_EQ(MenuCaptions(Menu(window, "Hilfe")), QStringList({"Programm-Hilfe", "-", "Info"}));
+    EXPECT_EQ(MenuCaptions(Menu(window, "Hilfe")),
+              QStringList({"Programm-Hilfe", "-", "Sprache", "-", "Info"}));
 }
 
 TEST_F(MainWindowTest, ActionsCarryTheirShortcuts) {
@@ -529,17 +530,19 @@ TEST_F(MainWindowTest, StatusFieldsStayWhileMenusAreHoveredAndKeepLongNamesReada
     file->close();
 }
 
-TEST(QtTexts, StandardButtonsSpeakGerman) {
-    const std::unique_ptr<QTranslator> german = GermanQtTranslator();
-    ASSERT_NE(german, nullptr) << "Qt's German catalogue (qt6-translations-l10n) is missing";
-    QCoreApplication::installTranslator(german.get());
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigung"), QString(),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    QString yes = box.button(QMessageBox::Yes)->text();
-    QString cancel = box.button(QMessageBox::Cancel)->text();
-    QCoreApplication::removeTranslator(german.get());
-    EXPECT_EQ(yes.remove(QLatin1Char('&')), QStringLiteral("Ja"));
-    EXPECT_EQ(cancel.remove(QLatin1Char('&')), QStringLiteral("Abbrechen"));
+TEST(QtTexts, StandardButtonsSpeakTheChosenLanguage) {
+    const auto buttonTexts = [] {
+        QMessageBox box(QMessageBox::Question, QString(), QString(),
+                        QMessageBox::Yes | QMessageBox::Cancel);
+        return box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')) + QLatin1Char('/') +
+               box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&'));
+    };
+    TLanguageSwitch::Instance().Apply(TUiLanguage::German);
+    EXPECT_EQ(buttonTexts(), QStringLiteral("Ja/Abbrechen"))
+        << "Qt's German catalogue (qt6-translations-l10n) is missing";
+    TLanguageSwitch::Instance().Apply(TUiLanguage::English);
+    EXPECT_EQ(buttonTexts(), QStringLiteral("Yes/Cancel"));
+    TLanguageSwitch::Instance().Apply(TUiLanguage::German);
 }
 
 TEST_F(MainWindowTest, EveryPanelFitsTheDefaultWindowAndThePlayControlsExplainThemselves) {

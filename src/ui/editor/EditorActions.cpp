@@ -1,4 +1,5 @@
 #include "ui/editor/EditorActions.h"
+#include "ui/text/TextBinding.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -8,10 +9,13 @@ TEditorActions::TEditorActions(QWidget* window, const std::vector<TActionEntry>&
     FTools = new QActionGroup(window);
     FTools->setExclusive(true);
     for (const TActionEntry& entry : entries) {
-        auto* action = new QAction(QString::fromUtf8(entry.Caption), window);
+        auto* action = new QAction(window);
         action->setObjectName(QString::fromLatin1(entry.ObjectName));
         // The caption is the hint; no status tip, which would hide the status fields while shown.
-        action->setToolTip(action->text());
+        OnLanguageChange(action, [action, caption = entry.Caption] {
+            action->setText(ResStr(caption));
+            action->setToolTip(action->text());
+        });
         if (entry.Shortcut.key() != Qt::Key_unknown)
             action->setShortcut(QKeySequence(entry.Shortcut));
         if (entry.Icon)

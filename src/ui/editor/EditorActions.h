@@ -3,6 +3,8 @@
 #include "ui/Icons.h"
 #include "ui/editor/CommandState.h"
 
+#include "core/text/ResStr.h"
+
 #include <QKeyCombination>
 #include <array>
 #include <functional>
@@ -51,7 +53,7 @@ enum class TCommand {
 struct TActionEntry {
     TCommand Command;
     const char* ObjectName;
-    const char* Caption;
+    TText Caption;
     QKeyCombination Shortcut;
     std::optional<TIconKind> Icon;
     std::function<void()> Handler;
