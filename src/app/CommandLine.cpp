@@ -126,7 +126,7 @@ std::optional<TCommandLine> Interpret(const TParser& p, QString& error) {
 }
 
 int RunEditor(const TCommandLine& line) {
-    TLanguageSwitch::Instance().Apply(UiLanguageOf(LoadLanguage()));
+    TLanguageSwitch::Instance().Apply(StoredUiLanguage());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/kelvro.svg")));
     // Lets the desktop match the window to the installed entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kelvro"));
@@ -140,7 +140,7 @@ int RunEditor(const TCommandLine& line) {
     window.SetStartProject(line.Project);
     ShowWithPlacement(window, LoadWindowPlacement());
     const int status = QApplication::exec();
-    SaveLanguage(LocaleLanguageOf(TLanguageSwitch::Instance().Current()));
+    StoreUiLanguage(TLanguageSwitch::Instance().Current());
     SaveWindowPlacement(PlacementOf(window));
     return status;
 }

@@ -296,8 +296,11 @@ QMenu* TMainForm::LanguageMenu(QWidget* parent) {
         OnLanguageChange(action, [action, language = language] {
             action->setChecked(TLanguageSwitch::Instance().Current() == language);
         });
-        connect(action, &QAction::triggered, this,
-                [language = language] { TLanguageSwitch::Instance().Apply(language); });
+        // Kept at once as well as at the end, so the choice outlives a crash.
+        connect(action, &QAction::triggered, this, [language = language] {
+            TLanguageSwitch::Instance().Apply(language);
+            StoreUiLanguage(language);
+        });
     }
     return menu;
 }

@@ -1,4 +1,5 @@
 #include "ui/text/Language.h"
+#include "ui/SettingsStore.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -26,6 +27,14 @@ TUiLanguage UiLanguageOf(int localeLanguage) {
 
 int LocaleLanguageOf(TUiLanguage language) {
     return language == TUiLanguage::English ? QLocale::English : QLocale::German;
+}
+
+TUiLanguage StoredUiLanguage() {
+    return UiLanguageOf(LoadLanguage());
+}
+
+void StoreUiLanguage(TUiLanguage language) {
+    SaveLanguage(LocaleLanguageOf(language));
 }
 
 TLanguageSwitch& TLanguageSwitch::Instance() {

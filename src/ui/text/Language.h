@@ -12,6 +12,10 @@ enum class TUiLanguage { German, English };
 TUiLanguage UiLanguageOf(int localeLanguage);
 int LocaleLanguageOf(TUiLanguage language);
 
+// The language kept in the settings; on a first start the system's (English, else German).
+TUiLanguage StoredUiLanguage();
+void StoreUiLanguage(TUiLanguage language);
+
 // Installs the translators of the chosen language, the program's own and Qt's, and tells every
 // text binding to show its text anew.
 class TLanguageSwitch : public QObject {
