@@ -47,7 +47,6 @@ void TLanguageSwitch::Apply(TUiLanguage language) {
     FQtTexts.reset();
     FCurrent = language;
     const QLocale locale = LocaleOf(language);
-    QLocale::setDefault(locale);
     // German is the program's own language; only other languages need its catalogue.
     if (language != TUiLanguage::German)
         FProgramTexts =
