@@ -1,4 +1,5 @@
 #include "ui/AboutForm.h"
+#include "ui/text/TextBinding.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -27,12 +28,16 @@ QLabel* IconLabel(QWidget* parent) {
 } // namespace
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Info"));
+    BindTitle(this, {20800, "Info"});
     auto* text = new QVBoxLayout;
     text->addWidget(NameLabel(this));
-    text->addWidget(
-        new QLabel(QStringLiteral("Editor für zweidimensionale Vektoranimation"), this));
-    auto* build = new QLabel(QStringLiteral("Version %1").arg(BuildText()), this);
+    auto* purpose = new QLabel(this);
+    purpose->setObjectName(QStringLiteral("Purpose"));
+    BindText(purpose, {20801, "Editor für zweidimensionale Vektoranimation"});
+    text->addWidget(purpose);
+    auto* build = new QLabel(this);
+    OnLanguageChange(build,
+                     [build] { build->setText(ResStr(20802, "Version %1").arg(BuildText())); });
     build->setObjectName(QStringLiteral("BuildText"));
     build->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text->addWidget(build);
@@ -43,8 +48,12 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
     body->addSpacing(12);
     body->addLayout(text);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    // A button of its own rather than the standard one, which Qt would rename after every
+    // change of language.
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QString(), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    BindText(ok, {20803, "OK"});
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);

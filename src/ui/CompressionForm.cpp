@@ -1,6 +1,8 @@
 #include "ui/CompressionForm.h"
 #include "ui/DialogButton.h"
 
+#include "core/text/CommonTexts.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QListWidget>
@@ -24,21 +26,37 @@ constexpr int kMaxQuality = 100;
 constexpr int kMaxKeyFrameInterval = 9999;
 // 100 Mbit/s, beyond what any of the offered encoders is asked for at these frame sizes.
 constexpr int kMaxDataRate = 100000;
+// 0 in the key-frame and data-rate fields.
+constexpr TText kAutomatic{20714, "automatisch"};
+
+// The encoder's caption in the interface language. Core names the encoders in German; captions
+// that are only format names read the same in English and come from there unchanged.
+QString CodecCaption(const TVideoCodec& codec) {
+    if (codec.Name == QLatin1String("rawvideo"))
+        return ResStr(20717, "Unkomprimiert");
+    if (codec.Name == QLatin1String("ffv1"))
+        return ResStr(20718, "FFV1 (verlustfrei)");
+    return codec.Caption;
+}
 } // namespace
 
 TCompressionForm::TCompressionForm(TVideoContainer container, QWidget* parent)
     : QDialog(parent), FCodecs(AvailableVideoCodecs(container)), CodecList(new QListWidget(this)),
-      OkButton(NewDialogButton(this, QStringLiteral("Ok"), 164, kClientHeight - 33, "OkButton")),
-      CancelButton(NewDialogButton(this, QStringLiteral("Abbruch"), 246, kClientHeight - 33,
-                                   "CancelButton")) {
-    setWindowTitle(QStringLiteral("Videokomprimierung"));
+      OkButton(NewDialogButton(this, kOkText, 164, kClientHeight - 33, "OkButton")),
+      CancelButton(NewDialogButton(this, kCancelText, 246, kClientHeight - 33, "CancelButton")) {
+    BindTitle(this, {20710, "Videokomprimierung"});
     setFixedSize(kClientWidth, kClientHeight);
     CodecList->setObjectName(QStringLiteral("CodecList"));
     CodecList->setGeometry(kMargin, 26, kClientWidth - 2 * kMargin, 104);
     CodecList->setSelectionMode(QAbstractItemView::SingleSelection);
     for (const TVideoCodec& codec : FCodecs)
-        CodecList->addItem(codec.Caption);
-    auto* codecLabel = new QLabel(QStringLiteral("Komprimierung:"), this);
+        CodecList->addItem(CodecCaption(codec));
+    OnLanguageChange(CodecList, [this] {
+        for (int i = 0; i < CodecList->count(); ++i)
+            CodecList->item(i)->setText(CodecCaption(FCodecs[static_cast<std::size_t>(i)]));
+    });
+    auto* codecLabel = new QLabel(this);
+    BindText(codecLabel, {20711, "Komprimierung:"});
     codecLabel->setObjectName(QStringLiteral("CodecLabel"));
     codecLabel->setGeometry(kMargin, 8, kClientWidth - 2 * kMargin, 16);
     codecLabel->setBuddy(CodecList);
@@ -51,17 +69,19 @@ TCompressionForm::TCompressionForm(TVideoContainer container, QWidget* parent)
                                kClientWidth - kMargin - kSpinWidth - 8 - kFieldLeft, kRowHeight);
     QualitySpin = AddSpin("QualitySpin", kClientWidth - kMargin - kSpinWidth, kQualityTop,
                           kSpinWidth, kMaxQuality);
-    QualityLabel = AddLabel(QStringLiteral("Qualität:"), "QualityLabel", QualitySlider);
+    QualityLabel = AddLabel({20712, "Qualität:"}, "QualityLabel", QualitySlider);
     KeyFrameSpin =
         AddSpin("KeyFrameSpin", kFieldLeft, kKeyFrameTop, kWideSpinWidth, kMaxKeyFrameInterval);
-    KeyFrameSpin->setSuffix(QStringLiteral(" Frames"));
-    // 0 leaves the interval, and below the rate, to the encoder.
-    KeyFrameSpin->setSpecialValueText(QStringLiteral("automatisch"));
-    KeyFrameLabel = AddLabel(QStringLiteral("Keyframe alle:"), "KeyFrameLabel", KeyFrameSpin);
+    KeyFrameLabel = AddLabel({20715, "Keyframe alle:"}, "KeyFrameLabel", KeyFrameSpin);
     DataRateSpin = AddSpin("DataRateSpin", kFieldLeft, kDataRateTop, kWideSpinWidth, kMaxDataRate);
     DataRateSpin->setSuffix(QStringLiteral(" kbit/s"));
-    DataRateSpin->setSpecialValueText(QStringLiteral("automatisch"));
-    DataRateLabel = AddLabel(QStringLiteral("Datenrate:"), "DataRateLabel", DataRateSpin);
+    DataRateLabel = AddLabel({20716, "Datenrate:"}, "DataRateLabel", DataRateSpin);
+    // 0 leaves the interval, and the rate, to the encoder.
+    OnLanguageChange(this, [this] {
+        KeyFrameSpin->setSuffix(ResStr(20713, " Frames"));
+        KeyFrameSpin->setSpecialValueText(ResStr(kAutomatic));
+        DataRateSpin->setSpecialValueText(ResStr(kAutomatic));
+    });
 
     auto* separator = new QFrame(this);
     separator->setFrameShape(QFrame::HLine);
@@ -77,8 +97,9 @@ TCompressionForm::TCompressionForm(TVideoContainer container, QWidget* parent)
     FillFrom(TVideoOptions());
 }
 
-QLabel* TCompressionForm::AddLabel(const QString& text, const char* name, QWidget* buddy) {
-    auto* label = new QLabel(text, this);
+QLabel* TCompressionForm::AddLabel(TText text, const char* name, QWidget* buddy) {
+    auto* label = new QLabel(this);
+    BindText(label, text);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(kMargin, buddy->y(), kFieldLeft - kMargin - 4, kRowHeight);
     label->setBuddy(buddy);

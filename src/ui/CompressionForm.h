@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/export/VideoWriter.h"
+#include "core/text/ResStr.h"
 
 #include <QDialog>
 #include <vector>
@@ -29,7 +30,7 @@ public:
     bool Execute(TVideoOptions& options);
 
 private:
-    QLabel* AddLabel(const QString& text, const char* name, QWidget* buddy);
+    QLabel* AddLabel(TText text, const char* name, QWidget* buddy);
     QSpinBox* AddSpin(const char* name, int x, int y, int width, int highest);
     void UpdateControls();
 

@@ -1,6 +1,7 @@
 #include "ui/DialogService.h"
 
 #include "core/render/Primitives.h"
+#include "core/text/CommonTexts.h"
 
 #include "ui/CompressionForm.h"
 #include "ui/GroupForm.h"
@@ -143,8 +144,8 @@ bool TWidgetDialogService::InputText(QWidget* parent, const QString& caption, co
     dialog.setLabelText(prompt);
     dialog.setTextValue(text);
     // The same answers as every other dialog of the editor.
-    dialog.setOkButtonText(QStringLiteral("Ok"));
-    dialog.setCancelButtonText(QStringLiteral("Abbruch"));
+    dialog.setOkButtonText(ResStr(kOkText));
+    dialog.setCancelButtonText(ResStr(kCancelText));
     if (dialog.exec() != QDialog::Accepted)
         return false;
     text = dialog.textValue();

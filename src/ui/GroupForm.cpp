@@ -1,6 +1,8 @@
 #include "ui/GroupForm.h"
 #include "ui/DialogButton.h"
 
+#include "core/text/CommonTexts.h"
+
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -15,10 +17,9 @@ constexpr int kItemHeight = 13;
 
 TGroupForm::TGroupForm(const QStringList& lines, QWidget* parent)
     : QDialog(parent), CheckListBox1(new QListWidget(this)),
-      OkButton(NewDialogButton(this, QStringLiteral("Ok"), 84, kClientHeight - 33, "OkButton")),
-      CancelButton(NewDialogButton(this, QStringLiteral("Abbruch"), 166, kClientHeight - 33,
-                                   "CancelButton")) {
-    setWindowTitle(QStringLiteral("Gruppe wählen"));
+      OkButton(NewDialogButton(this, kOkText, 84, kClientHeight - 33, "OkButton")),
+      CancelButton(NewDialogButton(this, kCancelText, 166, kClientHeight - 33, "CancelButton")) {
+    BindTitle(this, {20500, "Gruppe wählen"});
     setFixedSize(kClientWidth, kClientHeight);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
     CheckListBox1->setGeometry(8, 8, kClientWidth - 16, kClientHeight - 49);

@@ -2,6 +2,7 @@
 #include "ui/DialogButton.h"
 
 #include "core/model/NumberText.h"
+#include "core/text/CommonTexts.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -66,10 +67,9 @@ void ApplyPointRows(TPolyPointsEx& points, bool closed, const std::vector<TPoint
 
 TInputDataForm::TInputDataForm(QWidget* parent)
     : QDialog(parent), StringGrid1(new QTableWidget(this)),
-      OkButton(NewDialogButton(this, QStringLiteral("Ok"), 84, kClientHeight - 33, "OkButton")),
-      CancelButton(NewDialogButton(this, QStringLiteral("Abbruch"), 166, kClientHeight - 33,
-                                   "CancelButton")) {
-    setWindowTitle(QStringLiteral("Daten bearbeiten"));
+      OkButton(NewDialogButton(this, kOkText, 84, kClientHeight - 33, "OkButton")),
+      CancelButton(NewDialogButton(this, kCancelText, 166, kClientHeight - 33, "CancelButton")) {
+    BindTitle(this, {20400, "Daten bearbeiten"});
     setFixedSize(kClientWidth, kClientHeight);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setGeometry(8, 8, kClientWidth - 16, kClientHeight - 49);
@@ -78,8 +78,10 @@ TInputDataForm::TInputDataForm(QWidget* parent)
     // The first grid column numbers the points; the horizontal header is the fixed row.
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    StringGrid1->setHorizontalHeaderLabels(
-        {QString(), QStringLiteral("Punkt X"), QStringLiteral("Punkt Y")});
+    OnLanguageChange(StringGrid1, [this] {
+        StringGrid1->setHorizontalHeaderLabels(
+            {QString(), ResStr(20401, "Punkt X"), ResStr(20402, "Punkt Y")});
+    });
     StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
     StringGrid1->setItemDelegate(new TPointCellDelegate(this));
     OkButton->setDefault(true);

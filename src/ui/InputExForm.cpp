@@ -1,6 +1,8 @@
 #include "ui/InputExForm.h"
 #include "ui/DialogButton.h"
 
+#include "core/text/CommonTexts.h"
+
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -19,8 +21,8 @@ constexpr int kFieldWidth = kClientWidth - 2 * kMargin;
 TInputExForm::TInputExForm(QWidget* parent)
     : QDialog(parent), FPrompt(new QLabel(this)), FEdit(new QLineEdit(this)),
       FListPrompt(new QLabel(this)), FList(new QComboBox(this)),
-      FOk(NewDialogButton(this, QStringLiteral("Ok"), 68, 120, "InputOk")),
-      FCancel(NewDialogButton(this, QStringLiteral("Abbruch"), 150, 120, "InputCancel")) {
+      FOk(NewDialogButton(this, kOkText, 68, 120, "InputOk")),
+      FCancel(NewDialogButton(this, kCancelText, 150, 120, "InputCancel")) {
     setFixedSize(kClientWidth, kClientHeight);
     FPrompt->setGeometry(kMargin, 6, kFieldWidth, 16);
     FEdit->setObjectName(QStringLiteral("InputEdit"));

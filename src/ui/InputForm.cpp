@@ -1,6 +1,8 @@
 #include "ui/InputForm.h"
 #include "ui/DialogButton.h"
 
+#include "core/text/CommonTexts.h"
+
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,9 +27,8 @@ QLineEdit* NewEdit(QDialog* dialog, int top, const char* name) {
 TInputForm::TInputForm(QWidget* parent)
     : QDialog(parent), Label1(new QLabel(this)), Edit1(NewEdit(this, 22, "Edit1")),
       Label2(new QLabel(this)), Edit2(NewEdit(this, 68, "Edit2")), Bevel1(new QFrame(this)),
-      OkButton(NewDialogButton(this, QStringLiteral("Ok"), 68, kButtonTop, "OkButton")),
-      CancelButton(
-          NewDialogButton(this, QStringLiteral("Abbruch"), 150, kButtonTop, "CancelButton")) {
+      OkButton(NewDialogButton(this, kOkText, 68, kButtonTop, "OkButton")),
+      CancelButton(NewDialogButton(this, kCancelText, 150, kButtonTop, "CancelButton")) {
     setFixedSize(kClientWidth, kClientHeight);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(kMargin, 6, kFieldWidth, 16);

@@ -5,6 +5,7 @@
 
 #include "core/model/ProjectLimits.h"
 #include "core/render/Primitives.h"
+#include "core/text/CommonTexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -36,10 +37,14 @@ constexpr int kMinProjectSide = 25;
 constexpr int kMinFrameCount = 5;
 constexpr int kCustomSize = 0;
 
-const QString kImageFilter =
-    QStringLiteral("Alle (*.png *.gif *.jpg *.jpeg *.bmp);;Portable Network Graphics (*.png);;"
-                   "GIF-Bild (*.gif);;JPEG-Grafikdatei (*.jpg);;JPEG-Grafikdatei (*.jpeg);;"
-                   "Bitmaps (*.bmp)");
+// Only the words are translated; the patterns decide which files are offered.
+QString ImageFilter() {
+    const QString jpeg = ResStr(20342, "JPEG-Grafikdatei");
+    return ResStr(20340, "Alle") + QStringLiteral(" (*.png *.gif *.jpg *.jpeg *.bmp);;") +
+           QStringLiteral("Portable Network Graphics (*.png);;") + ResStr(20341, "GIF-Bild") +
+           QStringLiteral(" (*.gif);;") + jpeg + QStringLiteral(" (*.jpg);;") + jpeg +
+           QStringLiteral(" (*.jpeg);;Bitmaps (*.bmp)");
+}
 
 int BackgroundRow(int row) {
     return 32 + row * kRowStep;
@@ -53,17 +58,20 @@ int AnimationRow(int row) {
 constexpr int kOnionRow = kOnionTop + 24;
 
 // A section heading: the text on a horizontal line across the dialog.
-void AddHeading(QDialog* dialog, const QString& text, const char* name, int y) {
+void AddHeading(QDialog* dialog, TText text, const char* name, int y) {
     auto* line = new QFrame(dialog);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(kMargin, y + 7, kClientWidth - 2 * kMargin, 2);
-    auto* heading = new QLabel(text, dialog);
+    auto* heading = new QLabel(dialog);
     heading->setObjectName(QString::fromLatin1(name));
     // Opaque, so the line stops at the text.
     heading->setAutoFillBackground(true);
     heading->move(kMargin, y);
-    heading->adjustSize();
+    OnLanguageChange(heading, [heading, text] {
+        heading->setText(ResStr(text));
+        heading->adjustSize();
+    });
 }
 
 template <typename T> T* AddControl(QDialog* dialog, const char* name, int x, int y, int width) {
@@ -80,8 +88,9 @@ TSpinEdit* AddSpinEdit(QDialog* dialog, const char* name, int y, int lowest, int
     return edit;
 }
 
-QCheckBox* AddCheck(QDialog* dialog, const QString& text, const char* name, int y) {
-    auto* check = new QCheckBox(text, dialog);
+QCheckBox* AddCheck(QDialog* dialog, TText text, const char* name, int y) {
+    auto* check = new QCheckBox(dialog);
+    BindText(check, text);
     check->setObjectName(QString::fromLatin1(name));
     check->setGeometry(kFieldLeft, y, kRight - kFieldLeft, 20);
     return check;
@@ -93,10 +102,8 @@ TNewForm::TNewForm(TDialogService& dialogs, QWidget* parent) : QDialog(parent), 
     AddBackgroundSection();
     AddAnimationSection();
     AddOnionSection();
-    Button1 =
-        NewDialogButton(this, QStringLiteral("Ok"), kRight - 158, kClientHeight - 33, "Button1");
-    Button2 = NewDialogButton(this, QStringLiteral("Abbruch"), kRight - 75, kClientHeight - 33,
-                              "Button2");
+    Button1 = NewDialogButton(this, kOkText, kRight - 158, kClientHeight - 33, "Button1");
+    Button2 = NewDialogButton(this, kCancelText, kRight - 75, kClientHeight - 33, "Button2");
     Button1->setDefault(true);
     connect(SizeCombo, &QComboBox::currentIndexChanged, this, &TNewForm::SizeComboChange);
     connect(ColorBox, &QToolButton::clicked, this, &TNewForm::ColorBoxClick);
@@ -105,26 +112,34 @@ TNewForm::TNewForm(TDialogService& dialogs, QWidget* parent) : QDialog(parent), 
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
     ShowColor();
+    OnLanguageChange(this, [this] {
+        if (FCaption.German)
+            setWindowTitle(ResStr(FCaption));
+    });
 }
 
 // Controls are made top to bottom, which is also the order the Tab key takes.
 void TNewForm::AddBackgroundSection() {
-    AddHeading(this, QStringLiteral(" Hintergrund "), "Label1", 8);
+    AddHeading(this, {20330, " Hintergrund "}, "Label1", 8);
     SizeCombo = AddControl<QComboBox>(this, "SizeCombo", kFieldLeft, BackgroundRow(0), kListWidth);
-    SizeCombo->addItems({QStringLiteral("Benutzerdefiniert"), QStringLiteral("400 x 300"),
-                         QStringLiteral("800 x 600"), QStringLiteral("720 x 576"),
-                         QStringLiteral("1280 x 720 "), QStringLiteral("1920 x 1080 ")});
-    AddLabel(QStringLiteral("Größe:"), "SizeLabel", SizeCombo);
+    SizeCombo->addItems({QString(), QStringLiteral("400 x 300"), QStringLiteral("800 x 600"),
+                         QStringLiteral("720 x 576"), QStringLiteral("1280 x 720 "),
+                         QStringLiteral("1920 x 1080 ")});
+    // The presets are numbers in every language.
+    OnLanguageChange(SizeCombo, [this] {
+        SizeCombo->setItemText(kCustomSize, ResStr(20310, "Benutzerdefiniert"));
+    });
+    AddLabel({20300, "Größe:"}, "SizeLabel", SizeCombo);
     WidthUpDown =
         AddSpinEdit(this, "WidthUpDown", BackgroundRow(1), kMinProjectSide, MaxProjectSide);
-    AddLabel(QStringLiteral("Breite:"), "WidthLabel", WidthUpDown);
+    AddLabel({20301, "Breite:"}, "WidthLabel", WidthUpDown);
     HeightUpDown =
         AddSpinEdit(this, "HeightUpDown", BackgroundRow(2), kMinProjectSide, MaxProjectSide);
-    AddLabel(QStringLiteral("Höhe:"), "HeightLabel", HeightUpDown);
+    AddLabel({20302, "Höhe:"}, "HeightLabel", HeightUpDown);
     ColorBox =
         AddControl<QToolButton>(this, "ColorBox", kFieldLeft, BackgroundRow(3), kNumberWidth);
     ColorBox->setIconSize({kNumberWidth - 16, kRowHeight - 10});
-    AddLabel(QStringLiteral("Farbe:"), "ColorLabel", ColorBox);
+    AddLabel({20303, "Farbe:"}, "ColorLabel", ColorBox);
     // Beside the size and colour rows, up to the picture's own row.
     ImagePreview = new QLabel(this);
     ImagePreview->setObjectName(QStringLiteral("ImagePreview"));
@@ -134,38 +149,38 @@ void TNewForm::AddBackgroundSection() {
     ImagePreview->setAlignment(Qt::AlignCenter);
     ImageEdit = AddControl<QLineEdit>(this, "ImageEdit", kFieldLeft, BackgroundRow(4),
                                       kRight - kRowHeight - 4 - kFieldLeft);
-    AddLabel(QStringLiteral("Bild:"), "ImageLabel", ImageEdit);
+    AddLabel({20306, "Bild:"}, "ImageLabel", ImageEdit);
     ImageSpeed = AddControl<QToolButton>(this, "ImageSpeed", kRight - kRowHeight, BackgroundRow(4),
                                          kRowHeight);
     ImageSpeed->setText(QStringLiteral("..."));
     TypeCombo = AddControl<QComboBox>(this, "TypeCombo", kFieldLeft, BackgroundRow(5), kListWidth);
-    TypeCombo->addItems({QStringLiteral("Farbe"), QStringLiteral("Bild")});
-    AddLabel(QStringLiteral("Typ:"), "TypeLabel", TypeCombo);
+    BindItems(TypeCombo, {{20325, "Farbe"}, {20326, "Bild"}});
+    AddLabel({20307, "Typ:"}, "TypeLabel", TypeCombo);
 }
 
 void TNewForm::AddAnimationSection() {
-    AddHeading(this, QStringLiteral(" Animation "), "Label2", kAnimationTop);
+    AddHeading(this, {20331, " Animation "}, "Label2", kAnimationTop);
     FrameCountUpDown =
         AddSpinEdit(this, "FrameCountUpDown", AnimationRow(0), kMinFrameCount, MaxFrameCount);
-    AddLabel(QStringLiteral("Frameanzahl:"), "FrameCountLabel", FrameCountUpDown);
+    AddLabel({20304, "Frameanzahl:"}, "FrameCountLabel", FrameCountUpDown);
     FramesPerSecUpDown =
         AddSpinEdit(this, "FramesPerSecUpDown", AnimationRow(1), MinFramesPerSec, MaxFramesPerSec);
-    AddLabel(QStringLiteral("Frames/Sek.:"), "FramesPerSecLabel", FramesPerSecUpDown);
-    PathsCheck = AddCheck(this, QStringLiteral("Bewegungspfade anzeigen"), "PathsCheck",
-                          AnimationRow(2) + 4);
-    SplinesCheck = AddCheck(this, QStringLiteral("Splines"), "SplinesCheck", AnimationRow(2) + 30);
+    AddLabel({20305, "Frames/Sek.:"}, "FramesPerSecLabel", FramesPerSecUpDown);
+    PathsCheck =
+        AddCheck(this, {20333, "Bewegungspfade anzeigen"}, "PathsCheck", AnimationRow(2) + 4);
+    SplinesCheck = AddCheck(this, {20334, "Splines"}, "SplinesCheck", AnimationRow(2) + 30);
 }
 
 void TNewForm::AddOnionSection() {
-    AddHeading(this, QStringLiteral(" Zwiebelschale "), "Label3", kOnionTop);
+    AddHeading(this, {20332, " Zwiebelschale "}, "Label3", kOnionTop);
     OnionBeforeUpDown =
         AddSpinEdit(this, "OnionBeforeUpDown", kOnionRow, 0, TOnionSettings::MaxFrames);
-    AddLabel(QStringLiteral("Frames davor:"), "OnionBeforeLabel", OnionBeforeUpDown);
+    AddLabel({20335, "Frames davor:"}, "OnionBeforeLabel", OnionBeforeUpDown);
     OnionAfterUpDown =
         AddSpinEdit(this, "OnionAfterUpDown", kOnionRow + kRowStep, 0, TOnionSettings::MaxFrames);
-    AddLabel(QStringLiteral("Frames danach:"), "OnionAfterLabel", OnionAfterUpDown);
+    AddLabel({20336, "Frames danach:"}, "OnionAfterLabel", OnionAfterUpDown);
     OnionOpacityUpDown = AddSpinEdit(this, "OnionOpacityUpDown", kOnionRow + 2 * kRowStep, 1, 100);
-    AddLabel(QStringLiteral("Deckkraft (%):"), "OnionOpacityLabel", OnionOpacityUpDown);
+    AddLabel({20337, "Deckkraft (%):"}, "OnionOpacityLabel", OnionOpacityUpDown);
 }
 
 void TNewForm::FillOnionFrom(const TOnionSettings& onion) {
@@ -182,8 +197,9 @@ TOnionSettings TNewForm::OnionSettings(const TOnionSettings& onion) const {
     return shown;
 }
 
-void TNewForm::AddLabel(const QString& text, const char* name, QWidget* buddy) {
-    auto* label = new QLabel(text, this);
+void TNewForm::AddLabel(TText text, const char* name, QWidget* buddy) {
+    auto* label = new QLabel(this);
+    BindText(label, text);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(kLabelLeft, buddy->y(), kLabelWidth, kRowHeight);
     label->setBuddy(buddy);
@@ -226,7 +242,23 @@ TProjectSettings TNewForm::Settings() const {
 }
 
 bool TNewForm::Execute(const QString& caption, TProjectSettings& settings, TOnionSettings& onion) {
+    // Callers name the dialog by its text; either of its own captions, in German or in the
+    // language shown, keeps following the language while the dialog is open.
+    for (const TText known : {kNewProjectCaption, kProjectSettingsCaption})
+        if (caption == ResStr(known) || caption == QString::fromUtf8(known.German))
+            return Execute(known, settings, onion);
+    FCaption = {};
     setWindowTitle(caption);
+    return Run(settings, onion);
+}
+
+bool TNewForm::Execute(TText caption, TProjectSettings& settings, TOnionSettings& onion) {
+    FCaption = caption;
+    setWindowTitle(ResStr(caption));
+    return Run(settings, onion);
+}
+
+bool TNewForm::Run(TProjectSettings& settings, TOnionSettings& onion) {
     FillFrom(settings);
     FillOnionFrom(onion);
     if (const QScreen* display = screen())
@@ -262,7 +294,7 @@ void TNewForm::ColorBoxClick() {
 
 // The type stays as it is: the user picks "Bild" separately.
 void TNewForm::ImageSpeedClick() {
-    const QString chosen = FDialogs.OpenFileName(this, kImageFilter);
+    const QString chosen = FDialogs.OpenFileName(this, ImageFilter());
     if (chosen.isEmpty())
         return;
     ImageEdit->setText(chosen);

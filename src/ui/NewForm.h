@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/ProjectSettings.h"
+#include "core/text/ResStr.h"
 #include "ui/SettingsStore.h"
 
 #include <QDialog>
@@ -13,6 +14,10 @@ class QPushButton;
 class QToolButton;
 class TDialogService;
 class TSpinEdit;
+
+// The dialog's captions for the commands "Neu" and "Einstellungen".
+inline constexpr TText kNewProjectCaption{20338, "Neu"};
+inline constexpr TText kProjectSettingsCaption{20339, "Einstellungen"};
 
 // The fixed dialog of the commands "Neu" and "Einstellungen": project size, background,
 // frame count, frame rate, motion paths and splines. "Ok" (default) accepts; "Abbruch",
@@ -33,6 +38,8 @@ public:
     // On "Ok" returns true with settings taken from the dialog; otherwise false, settings as
     // they were.
     bool Execute(const QString& caption, TProjectSettings& settings, TOnionSettings& onion);
+    // The same with a caption that follows the interface language while the dialog is open.
+    bool Execute(TText caption, TProjectSettings& settings, TOnionSettings& onion);
 
     void FillOnionFrom(const TOnionSettings& onion);
     // The counts and opacity as shown, with the switch of onion.
@@ -42,7 +49,8 @@ private:
     void AddBackgroundSection();
     void AddAnimationSection();
     void AddOnionSection();
-    void AddLabel(const QString& text, const char* name, QWidget* buddy);
+    void AddLabel(TText text, const char* name, QWidget* buddy);
+    bool Run(TProjectSettings& settings, TOnionSettings& onion);
     void SizeComboChange();
     void EnableCustomSize();
     void ColorBoxClick();
@@ -51,6 +59,8 @@ private:
     void ShowPreview();
 
     TDialogService& FDialogs;
+    // The caption while it is one of the dialog's own; none for a caller's text.
+    TText FCaption{0, nullptr};
     TColor FBackgroundColor = 0xFFFFFF;
     QComboBox* SizeCombo = nullptr;
     TSpinEdit* WidthUpDown = nullptr;

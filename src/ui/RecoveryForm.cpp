@@ -1,20 +1,23 @@
 #include "ui/RecoveryForm.h"
+#include "ui/text/TextBinding.h"
+
+#include "core/text/CommonTexts.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 TRecoveryForm::TRecoveryForm(QWidget* parent)
-    : QDialog(parent),
-      FEnabled(new QCheckBox(QStringLiteral("Wiederherstellungskopien anlegen"), this)),
-      FSeconds(new QSpinBox(this)) {
-    setWindowTitle(QStringLiteral("Wiederherstellung"));
+    : QDialog(parent), FEnabled(new QCheckBox(this)), FSeconds(new QSpinBox(this)) {
+    BindTitle(this, {20810, "Wiederherstellung"});
     FEnabled->setObjectName(QStringLiteral("RecoveryEnabled"));
-    FEnabled->setToolTip(QStringLiteral("Ungespeicherte Änderungen werden regelmäßig gesichert und "
-                                        "nach einem Absturz beim nächsten Start angeboten."));
+    BindText(FEnabled, {20811, "Wiederherstellungskopien anlegen"});
+    BindToolTip(FEnabled, {20812, "Ungespeicherte Änderungen werden regelmäßig gesichert und "
+                                  "nach einem Absturz beim nächsten Start angeboten."});
     FSeconds->setObjectName(QStringLiteral("RecoverySeconds"));
     FSeconds->setRange(TRecoverySettings::MinSeconds, TRecoverySettings::MaxSeconds);
     FSeconds->setSuffix(QStringLiteral(" s"));
@@ -22,12 +25,18 @@ TRecoveryForm::TRecoveryForm(QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(FEnabled);
-    form->addRow(QStringLiteral("Spätestens nach:"), FSeconds);
+    auto* secondsLabel = new QLabel(this);
+    secondsLabel->setObjectName(QStringLiteral("RecoverySecondsLabel"));
+    BindText(secondsLabel, {20813, "Spätestens nach:"});
+    form->addRow(secondsLabel, FSeconds);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbruch"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("CancelButton"));
+    // "Abbruch" is a button of its own: Qt renames its standard buttons after every change of
+    // language, to its own word for them.
+    QPushButton* cancel = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    BindText(cancel, kCancelText);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

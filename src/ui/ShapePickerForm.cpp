@@ -3,6 +3,7 @@
 
 #include "core/objects/Geometry.h"
 #include "core/objects/ShapeCatalogue.h"
+#include "core/text/CommonTexts.h"
 
 #include <QListWidget>
 #include <QPainter>
@@ -61,6 +62,24 @@ public:
     }
 };
 
+// The picker's item texts by the German names core gives the shapes; a name not listed here is
+// shown as core gives it.
+constexpr TText kShapeNames[] = {
+    {20503, "Quadrat"},          {20504, "Kreis"},
+    {20505, "Dreieck"},          {20506, "Pfeil Links"},
+    {20507, "Pfeil Rechts"},     {20508, "Pfeil Oben"},
+    {20509, "Pfeil Unten"},      {20510, "Pfeil Links rechts"},
+    {20511, "Pfeil Oben Unten"}, {20512, "Stern 5-eckig"},
+    {20513, "Stern 4-eckig"},    {20502, "Polygon"},
+};
+
+QString ShownShapeName(const QString& name) {
+    for (const TText& known : kShapeNames)
+        if (name == QString::fromUtf8(known.German))
+            return ResStr(known);
+    return name;
+}
+
 QPolygonF ScaledOutline(const TPolyPointsEx& points) {
     QPolygonF outline;
     for (const TPointEx& point : points)
@@ -72,9 +91,9 @@ QPolygonF ScaledOutline(const TPolyPointsEx& points) {
 
 TInputFormForm::TInputFormForm(const std::vector<TPolyPointsEx>& polygons, QWidget* parent)
     : QDialog(parent), FList(new QListWidget(this)),
-      FOk(NewDialogButton(this, QStringLiteral("Ok"), 87, 270, "ShapeOk")),
-      FCancel(NewDialogButton(this, QStringLiteral("Abbruch"), 166, 270, "ShapeCancel")) {
-    setWindowTitle(QStringLiteral("Formauswahl"));
+      FOk(NewDialogButton(this, kOkText, 87, 270, "ShapeOk")),
+      FCancel(NewDialogButton(this, kCancelText, 166, 270, "ShapeCancel")) {
+    BindTitle(this, {20501, "Formauswahl"});
     setFixedSize(kClientWidth, kClientHeight);
     FList->setObjectName(QStringLiteral("ShapeList"));
     FList->setGeometry(8, 8, 233, 257);
@@ -82,13 +101,21 @@ TInputFormForm::TInputFormForm(const std::vector<TPolyPointsEx>& polygons, QWidg
     FList->setItemDelegate(new TShapeItemDelegate(FList));
     const std::vector<TShapeEntry>& catalogue = ShapeCatalogue();
     for (std::size_t i = 0; i < catalogue.size(); ++i) {
-        auto* item = new QListWidgetItem(catalogue[i].Name, FList);
+        auto* item = new QListWidgetItem(FList);
         item->setData(Qt::DecorationRole, ShapeIcon(static_cast<int>(i)));
     }
     for (const TPolyPointsEx& polygon : polygons) {
-        auto* item = new QListWidgetItem(PolygonItemName(), FList);
+        auto* item = new QListWidgetItem(FList);
         item->setData(kThumbnailRole, PolygonThumbnail(polygon));
     }
+    OnLanguageChange(FList, [this] {
+        const std::vector<TShapeEntry>& shapes = ShapeCatalogue();
+        for (int i = 0; i < FList->count(); ++i) {
+            const auto shape = static_cast<std::size_t>(i);
+            FList->item(i)->setText(
+                ShownShapeName(shape < shapes.size() ? shapes[shape].Name : PolygonItemName()));
+        }
+    });
     FOk->setDefault(true);
     connect(FOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(FCancel, &QPushButton::clicked, this, &QDialog::reject);
