@@ -1,4 +1,5 @@
 #include "ui/CollapsiblePanel.h"
+#include "ui/text/TextBinding.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -7,9 +8,9 @@ namespace {
 constexpr int kCaptionHeight = 19;
 }
 
-TCollapsiblePanel::TCollapsiblePanel(const QString& caption, QWidget* parent)
+TCollapsiblePanel::TCollapsiblePanel(TText caption, QWidget* parent)
     : QWidget(parent), FCaption(new QToolButton(this)), FContent(new QWidget(this)) {
-    FCaption->setText(caption);
+    BindText(FCaption, caption);
     FCaption->setFixedHeight(kCaptionHeight);
     FCaption->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     FCaption->setAutoRaise(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/ResStr.h"
+
 #include <QWidget>
 
 class QToolButton;
@@ -8,7 +10,8 @@ class QToolButton;
 class TCollapsiblePanel : public QWidget {
     Q_OBJECT
 public:
-    explicit TCollapsiblePanel(const QString& caption, QWidget* parent = nullptr);
+    // The caption follows the interface language.
+    explicit TCollapsiblePanel(TText caption, QWidget* parent = nullptr);
 
     QWidget* Content() const { return FContent; }
     bool IsOpen() const;

@@ -12,6 +12,7 @@
 #include "ui/editor/PropertyPanels.h"
 #include "ui/editor/RecoveryPart.h"
 #include "ui/editor/TimelinePart.h"
+#include "ui/text/TextBinding.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -85,8 +86,12 @@ void TMainForm::StartEditing() {
     FCanvas->ResetZoom();
     FCanvas->UpdateCanvasExtent();
     FTimeline->Rebuild();
-    UpdateControls();
-    FCanvas->FillObjectCombo();
+    // Status fields and the object list are built from the state, so they are built again in a
+    // new language.
+    OnLanguageChange(this, [this] {
+        UpdateControls();
+        FCanvas->FillObjectCombo();
+    });
     FCanvas->ApplyToolMode();
 }
 

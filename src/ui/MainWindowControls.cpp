@@ -7,6 +7,7 @@
 #include "ui/editor/ObjectCommands.h"
 #include "ui/editor/PropertyPanels.h"
 #include "ui/editor/TimelinePart.h"
+#include "ui/text/TextBinding.h"
 
 #include <QLabel>
 #include <QToolButton>
@@ -64,15 +65,15 @@ void TMainForm::UpdateControls() {
 
 void TMainForm::UpdateStatusFields(bool modified) {
     const TProject& project = FState->Project;
-    FStatusFields[0]->setText(modified ? QStringLiteral("Geändert") : QString());
-    FStatusFields[1]->setText(QStringLiteral("Fi:%1, Fc:%2, Fps:%3")
+    FStatusFields[0]->setText(modified ? ResStr(21100, "Geändert") : QString());
+    FStatusFields[1]->setText(ResStr(21101, "Fi:%1, Fc:%2, Fps:%3")
                                   .arg(project.CurrentFrame + 1)
                                   .arg(project.FrameCount)
                                   .arg(project.FramesPerSec));
     // A long path loses its middle, so the folder's start and the file's name stay readable.
     QLabel* file = FStatusFields[2];
     const QString& fileName = FDocument->FileName();
-    const QString name = fileName.isEmpty() ? QStringLiteral("Unbenannt") : fileName;
+    const QString name = fileName.isEmpty() ? ResStr(21102, "Unbenannt") : fileName;
     file->setText(
         file->fontMetrics().elidedText(name, Qt::ElideMiddle, file->contentsRect().width()));
     file->setToolTip(fileName);

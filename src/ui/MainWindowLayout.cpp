@@ -8,9 +8,10 @@
 #include "ui/editor/ObjectCommands.h"
 #include "ui/editor/PropertyPanels.h"
 #include "ui/editor/TimelinePart.h"
+#include "ui/text/TextBinding.h"
 
-#include <QComboBox>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,8 +23,18 @@
 namespace {
 constexpr int kPanelColumnWidth = 240;
 
-const std::array<const char*, TMainForm::PanelCount> kPanelCaptions = {
-    "Farbe/Breite", "Transparenz", "Schriftart", "Maske", "Anzeige", "Animation"};
+const std::array<TText, TMainForm::PanelCount> kPanelCaptions = {{{21110, "Farbe/Breite"},
+                                                                  {21111, "Transparenz"},
+                                                                  {21112, "Schriftart"},
+                                                                  {21113, "Maske"},
+                                                                  {21114, "Anzeige"},
+                                                                  {21115, "Animation"}}};
+
+QLabel* NewLabel(TText text, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    BindText(label, text);
+    return label;
+}
 
 } // namespace
 
@@ -73,7 +84,7 @@ QScrollArea* TMainForm::CreatePanelColumn() {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
     for (int p = 0; p < PanelCount; ++p) {
-        FPanels[p] = new TCollapsiblePanel(QString::fromUtf8(kPanelCaptions[p]), inner);
+        FPanels[p] = new TCollapsiblePanel(kPanelCaptions[p], inner);
         FPanels[p]->setObjectName(QStringLiteral("CompBar%1").arg(p + 1));
         layout->addWidget(FPanels[p]);
     }
@@ -89,12 +100,12 @@ QScrollArea* TMainForm::CreatePanelColumn() {
 void TMainForm::CreateViewPanel(QWidget* content) {
     auto* grid = new QGridLayout(content);
     grid->setContentsMargins(4, 4, 4, 4);
-    grid->addWidget(new QLabel(QStringLiteral("Vergrößerung:"), content), 0, 0);
+    grid->addWidget(NewLabel({21120, "Vergrößerung:"}, content), 0, 0);
     grid->addWidget(FCanvas->ZoomBox(), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Frame:"), content), 1, 0);
+    grid->addWidget(NewLabel({21121, "Frame:"}, content), 1, 0);
     grid->addWidget(FTimeline->FrameBox(), 1, 1);
     grid->addWidget(FTimeline->TakeButton(), 2, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Objekt:"), content), 3, 0);
+    grid->addWidget(NewLabel({21122, "Objekt:"}, content), 3, 0);
     grid->addWidget(FCanvas->ObjectBox(), 3, 1);
     auto* buttons = new QHBoxLayout();
     buttons->addWidget(FObjects->NameButton());
@@ -119,5 +130,7 @@ void TMainForm::CreateStatusBar() {
         FStatusFields[i]->setFixedWidth(widths[i]);
         statusBar()->addWidget(FStatusFields[i]);
     }
-    statusBar()->setToolTip(TDesktopCommands::StatusBarHint());
+    // The hint depends on the stored file type link, so it is asked again in the new language.
+    OnLanguageChange(statusBar(),
+                     [this] { statusBar()->setToolTip(TDesktopCommands::StatusBarHint()); });
 }

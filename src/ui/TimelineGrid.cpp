@@ -1,20 +1,25 @@
 #include "ui/TimelineGrid.h"
 
 #include "core/anim/Aspects.h"
+#include "ui/text/TextBinding.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <array>
 
 namespace {
 const QColor kText(165, 165, 165);
 const QColor kHeaderCell(51, 51, 51);
 const QColor kCell(45, 45, 45);
 const QColor kPen(45, 45, 45);
-const QStringList kRowLabels = {QStringLiteral("Position"), QStringLiteral("Winkel"),
-                                QStringLiteral("Streckung"), QStringLiteral("Transparenz"),
-                                QStringLiteral("Farben")};
+// One label per animated aspect, in the order of the rows below the header.
+const std::array<TText, TTimelineGrid::RowCount - 1> kRowLabels = {{{23000, "Position"},
+                                                                    {23001, "Winkel"},
+                                                                    {23002, "Streckung"},
+                                                                    {23003, "Transparenz"},
+                                                                    {23004, "Farben"}}};
 
 } // namespace
 
@@ -24,6 +29,8 @@ TTimelineGrid::TTimelineGrid(QWidget* parent) : QAbstractScrollArea(parent) {
     setFrameShape(QFrame::NoFrame);
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setMouseTracking(false);
+    // The row labels are painted, so a new language needs a repaint to show.
+    OnLanguageChange(this, [this] { viewport()->update(); });
 }
 
 void TTimelineGrid::SetupTimeline() {
@@ -97,6 +104,10 @@ QRect TTimelineGrid::CellRect(int column, int row) const {
     return QRect(HeaderWidth + slot * ColumnWidth, top, ColumnWidth, FRowHeight);
 }
 
+QString TTimelineGrid::RowLabel(int row) {
+    return row >= 1 && row < RowCount ? ResStr(kRowLabels[row - 1]) : QString();
+}
+
 void TTimelineGrid::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     painter.fillRect(viewport()->rect(), QColor(0x33, 0x33, 0x33));
@@ -122,7 +133,7 @@ void TTimelineGrid::PaintCell(QPainter& painter, int column, int row, const QRec
         PaintHeaderCell(painter, column, rect);
     } else if (column == 0) {
         painter.drawText(rect.left() + 4, rect.top() + 4, rect.width() - 4, rect.height() - 4,
-                         Qt::AlignLeft | Qt::AlignTop, kRowLabels[row - 1]);
+                         Qt::AlignLeft | Qt::AlignTop, RowLabel(row));
         painter.setPen(kPen);
         painter.drawLine(rect.left(), rect.bottom(), rect.right(), rect.bottom());
     }

@@ -34,6 +34,8 @@ public:
     QPoint CellAt(QPoint at) const;
     // Viewport rectangle of a cell, empty when it is not shown.
     QRect CellRect(int column, int row) const;
+    // The label of an aspect's row (1 to RowCount - 1) in the interface language.
+    static QString RowLabel(int row);
 
 signals:
     void CellPressed(int column, int row, Qt::KeyboardModifiers modifiers);

@@ -2,6 +2,7 @@
 #include "ui/BufferedScrollTable.h"
 #include "ui/editor/CanvasPart.h"
 #include "ui/editor/EditorState.h"
+#include "ui/text/TextBinding.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -9,13 +10,15 @@
 
 void TCanvasPart::CreateOnionBox(QWidget* window) {
     FOnionSettings = LoadOnionSettings();
-    OnionCheck = new QCheckBox(QStringLiteral("Zwiebelschale"), window);
+    OnionCheck = new QCheckBox(window);
     OnionCheck->setObjectName(QStringLiteral("OnionCheck"));
+    BindText(OnionCheck, {22010, "Zwiebelschale"});
     OnionCheck->setChecked(FOnionSettings.Enabled);
-    OnionCheck->setToolTip(
-        QStringLiteral("Zeigt die Frames vor dem aktuellen (rot) und danach (grün) blass dahinter, "
-                       "wie sie gespeichert sind; nur im Abspielbereich, nicht beim Abspielen und "
-                       "nie im Export (Alt+O)"));
+    BindToolTip(OnionCheck,
+                {22011,
+                 "Zeigt die Frames vor dem aktuellen (rot) und danach (grün) blass dahinter, "
+                 "wie sie gespeichert sind; nur im Abspielbereich, nicht beim Abspielen und "
+                 "nie im Export (Alt+O)"});
     auto* toggle = new QAction(window);
     toggle->setShortcut(Qt::ALT | Qt::Key_O);
     toggle->setShortcutContext(Qt::WindowShortcut);

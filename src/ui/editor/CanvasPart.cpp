@@ -5,6 +5,7 @@
 #include "ui/ObjectDialogService.h"
 #include "ui/WheelGuard.h"
 #include "ui/editor/EditorState.h"
+#include "ui/text/TextBinding.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -31,9 +32,11 @@ TCanvasPart::TCanvasPart(TEditorState& state, TDialogService& dialogs, QWidget* 
     : QObject(window), FState(state), FDialogs(dialogs) {
     CreateCanvas(window);
     ZoomCombo = NewBox(QStringLiteral("ZoomCombo"), window);
-    ZoomCombo->addItems({QStringLiteral("Angepasst"), QStringLiteral("25%"), QStringLiteral("50%"),
+    ZoomCombo->addItems({QString(), QStringLiteral("25%"), QStringLiteral("50%"),
                          QStringLiteral("100%"), QStringLiteral("150%"), QStringLiteral("200%"),
                          QStringLiteral("400%")});
+    // Only the first entry is a word; renaming it in place keeps the chosen zoom.
+    OnLanguageChange(ZoomCombo, [this] { ZoomCombo->setItemText(0, ResStr(22000, "Angepasst")); });
     ObjectCombo = NewBox(QStringLiteral("ObjectCombo"), window);
     connect(ZoomCombo, &QComboBox::activated, this, &TCanvasPart::ZoomComboChange);
     connect(ObjectCombo, &QComboBox::activated, this, &TCanvasPart::ObjectComboChange);

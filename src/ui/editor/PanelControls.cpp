@@ -4,6 +4,7 @@
 #include "ui/WheelGuard.h"
 #include "ui/editor/CanvasPart.h"
 #include "ui/editor/PropertyPanels.h"
+#include "ui/text/TextBinding.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,8 +16,10 @@
 #include <QToolButton>
 
 namespace {
-QLabel* NewLabel(const QString& text, QWidget* parent) {
-    return new QLabel(text, parent);
+QLabel* NewLabel(TText text, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    BindText(label, text);
+    return label;
 }
 
 TTrackBar* NewTrack(const QString& objectName, int minimum, int maximum, QWidget* parent) {
@@ -40,12 +43,12 @@ QCheckBox* NewSwitch(const QString& objectName, TColorSwatch* swatch) {
     return check;
 }
 
-QToolButton* NewStyleButton(const QString& objectName, const QString& text, const QString& hint,
-                            QWidget* parent) {
+// The letter on the button is the style's initial in the interface language.
+QToolButton* NewStyleButton(const QString& objectName, TText letter, TText hint, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);
-    button->setText(text);
-    button->setToolTip(hint);
+    BindText(button, letter);
+    BindToolTip(button, hint);
     button->setCheckable(true);
     button->setAutoRaise(true);
     return button;
@@ -85,10 +88,10 @@ void TPropertyPanels::CreateColorPanel(QWidget* content) {
     BrushCheck = NewSwitch(QStringLiteral("BrushCheck"), BrushShape);
     PenCheck = NewSwitch(QStringLiteral("PenCheck"), PenShape);
     PenWidthTrack = NewTrack(QStringLiteral("PenWidthTrack"), 1, 100, content);
-    PenWidthLabel = NewLabel(QString(), content);
+    PenWidthLabel = new QLabel(content);
     PenWidthLabel->setObjectName(QStringLiteral("PenWidthLabel"));
-    grid->addWidget(NewLabel(QStringLiteral("Hintergrund"), content), 0, 0);
-    grid->addWidget(NewLabel(QStringLiteral("Vordergrund"), content), 0, 1);
+    grid->addWidget(NewLabel({22100, "Hintergrund"}, content), 0, 0);
+    grid->addWidget(NewLabel({22101, "Vordergrund"}, content), 0, 1);
     grid->addWidget(BrushShape, 1, 0);
     grid->addWidget(PenShape, 1, 1);
     grid->addWidget(PenWidthLabel, 2, 0, 1, 2);
@@ -107,9 +110,9 @@ void TPropertyPanels::CreateTransPanel(QWidget* content) {
     grid->setContentsMargins(4, 2, 4, 2);
     TransShape = new TColorSwatch(QStringLiteral("TransShape"), content);
     TransTrack = NewTrack(QStringLiteral("TransTrack"), 0, 100, content);
-    TransLabel = NewLabel(QString(), content);
+    TransLabel = new QLabel(content);
     TransLabel->setObjectName(QStringLiteral("TransLabel"));
-    grid->addWidget(NewLabel(QStringLiteral("Farbe"), content), 0, 0);
+    grid->addWidget(NewLabel({22102, "Farbe"}, content), 0, 0);
     grid->addWidget(TransShape, 1, 0);
     grid->addWidget(TransLabel, 0, 1);
     grid->addWidget(TransTrack, 1, 1);
@@ -134,15 +137,15 @@ void TPropertyPanels::CreateFontPanel(QWidget* content) {
     FontSizeCombo->setCompleter(nullptr);
     FontSizeCombo->addItems({QStringLiteral("14"), QStringLiteral("18"), QStringLiteral("24"),
                              QStringLiteral("36"), QStringLiteral("48"), QStringLiteral("96")});
-    FontBoldSpeed = NewStyleButton(QStringLiteral("FontBoldSpeed"), QStringLiteral("F"),
-                                   QStringLiteral("Fett"), content);
-    FontItalicSpeed = NewStyleButton(QStringLiteral("FontItalicSpeed"), QStringLiteral("K"),
-                                     QStringLiteral("Kursiv"), content);
-    FontUnderlineSpeed = NewStyleButton(QStringLiteral("FontUnderlineSpeed"), QStringLiteral("U"),
-                                        QStringLiteral("Unterstrichen"), content);
-    grid->addWidget(NewLabel(QStringLiteral("Name:"), content), 0, 0);
+    FontBoldSpeed =
+        NewStyleButton(QStringLiteral("FontBoldSpeed"), {22110, "F"}, {22111, "Fett"}, content);
+    FontItalicSpeed =
+        NewStyleButton(QStringLiteral("FontItalicSpeed"), {22112, "K"}, {22113, "Kursiv"}, content);
+    FontUnderlineSpeed = NewStyleButton(QStringLiteral("FontUnderlineSpeed"), {22114, "U"},
+                                        {22115, "Unterstrichen"}, content);
+    grid->addWidget(NewLabel({22116, "Name:"}, content), 0, 0);
     grid->addWidget(FontNameCombo, 0, 1);
-    grid->addWidget(NewLabel(QStringLiteral("Größe:"), content), 1, 0);
+    grid->addWidget(NewLabel({22117, "Größe:"}, content), 1, 0);
     grid->addWidget(FontSizeCombo, 1, 1);
     auto* styles = new QHBoxLayout();
     for (QToolButton* button : {FontBoldSpeed, FontItalicSpeed, FontUnderlineSpeed}) {
@@ -171,7 +174,7 @@ void TPropertyPanels::CreateMaskPanel(QWidget* content) {
         types << QString::fromLatin1(name);
     MaskCombo = NewPanelCombo(QStringLiteral("MaskCombo"), content);
     MaskCombo->addItems(types);
-    grid->addWidget(NewLabel(QStringLiteral("Typ:"), content), 0, 0);
+    grid->addWidget(NewLabel({22120, "Typ:"}, content), 0, 0);
     grid->addWidget(MaskCombo, 0, 1);
     grid->setColumnStretch(1, 1);
     connect(MaskCombo, &QComboBox::activated, this, &TPropertyPanels::MaskComboChange);

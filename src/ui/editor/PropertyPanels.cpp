@@ -1,5 +1,6 @@
 #include "ui/editor/PropertyPanels.h"
 #include "core/edit/FrameEdit.h"
+#include "core/text/CommonTexts.h"
 #include "ui/ColorSwatch.h"
 #include "ui/DialogService.h"
 #include "ui/TrackBar.h"
@@ -24,7 +25,7 @@ void SetBoxText(QComboBox* box, const QString& text) {
 }
 
 QString PenWidthText(int position) {
-    return QStringLiteral("Stiftbreite %1").arg(position);
+    return ResStr(22103, "Stiftbreite %1").arg(position);
 }
 
 QString TransText(int position) {
@@ -174,8 +175,8 @@ void TPropertyPanels::RejectFontSize(const QString& text) {
     // The old size is back before the message takes the focus, so that focus loss finds a
     // valid size and reports nothing more.
     SetBoxText(FontSizeCombo, QString::number(PanelProps().FontSize));
-    FDialogs.Error(FWindow, QStringLiteral("Fehler"),
-                   QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+    FDialogs.Error(FWindow, ResStr(kErrorCaption),
+                   ResStr(22130, "'%1' ist kein gültiger Integerwert").arg(text));
 }
 
 void TPropertyPanels::FontStyleSpeedClick() {

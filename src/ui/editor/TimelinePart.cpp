@@ -2,6 +2,7 @@
 #include "core/anim/Anim.h"
 #include "core/anim/Aspects.h"
 #include "core/edit/Undo.h"
+#include "core/text/CommonTexts.h"
 #include "ui/DialogService.h"
 #include "ui/TimelineGrid.h"
 #include "ui/editor/CanvasPart.h"
@@ -19,9 +20,9 @@ void TTimelinePart::FrameComboChange(bool askUser) {
     FCanvas.Focus();
     if (CanUndo(FState.Project) && askUser) {
         const int choice = FDialogs.ShowChoiceDialog(
-            FWindow, QStringLiteral("Information"),
-            QStringLiteral("Es wurden Änderungen vorgenommen. Wie wollen Sie fortfahren?"),
-            QStringLiteral("Übernehmen"), QStringLiteral("Abbruch"), QStringLiteral("Verwerfen"));
+            FWindow, ResStr(23010, "Information"),
+            ResStr(23011, "Es wurden Änderungen vorgenommen. Wie wollen Sie fortfahren?"),
+            ResStr(23012, "Übernehmen"), ResStr(kCancelText), ResStr(23013, "Verwerfen"));
         if (choice == 2) {
             FrameCombo->setCurrentIndex(FState.Project.CurrentFrame);
             FState.Notify(TChange::Selection);

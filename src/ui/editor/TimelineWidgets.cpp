@@ -4,16 +4,17 @@
 #include "ui/editor/CommandState.h"
 #include "ui/editor/EditorState.h"
 #include "ui/editor/TimelinePart.h"
+#include "ui/text/TextBinding.h"
 
 #include <QComboBox>
 #include <QToolButton>
 
 namespace {
 QToolButton* NewPictureButton(QWidget* parent, const QString& objectName, TIconKind icon,
-                              const QString& hint, bool checkable) {
+                              TText hint, bool checkable) {
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);
-    button->setToolTip(hint);
+    BindToolTip(button, hint);
     button->setIcon(EditorIcon(icon));
     button->setCheckable(checkable);
     button->setAutoRaise(true);
@@ -40,24 +41,26 @@ void TTimelinePart::CreateFrameControls(QWidget* window) {
     FrameCombo = NewBox(QStringLiteral("FrameCombo"), window);
     // Wide enough for "Frame1 (Master)", the longest entry.
     FrameCombo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // The entries are built from the frame count; a new language builds them again.
+    OnLanguageChange(FrameCombo, [this] { FillFrameCombo(); });
     TakeSpeed = new QToolButton(window);
     TakeSpeed->setObjectName(QStringLiteral("TakeSpeed"));
-    TakeSpeed->setText(QStringLiteral("Übernehmen"));
+    BindText(TakeSpeed, {23020, "Übernehmen"});
     connect(FrameCombo, &QComboBox::activated, this, [this] { FrameComboChange(true); });
     connect(TakeSpeed, &QToolButton::clicked, this, &TTimelinePart::TakeSpeedClick);
 }
 
 void TTimelinePart::CreatePlaybackControls(QWidget* window) {
     PlaySpeed = NewPictureButton(window, QStringLiteral("PlaySpeed"), TIconKind::Play,
-                                 QStringLiteral("Abspielen"), true);
+                                 {23030, "Abspielen"}, true);
     StopSpeed = NewPictureButton(window, QStringLiteral("StopSpeed"), TIconKind::Stop,
-                                 QStringLiteral("Stopp"), false);
+                                 {23031, "Stopp"}, false);
     EndlessSpeed = NewPictureButton(window, QStringLiteral("EndlessSpeed"), TIconKind::Endless,
-                                    QStringLiteral("Endlos"), true);
+                                    {23032, "Endlos"}, true);
     LeftSpeed = NewPictureButton(window, QStringLiteral("LeftSpeed"), TIconKind::RangeStart,
-                                 QStringLiteral("Bereichsanfang"), false);
+                                 {23033, "Bereichsanfang"}, false);
     RightSpeed = NewPictureButton(window, QStringLiteral("RightSpeed"), TIconKind::RangeEnd,
-                                  QStringLiteral("Bereichsende"), false);
+                                  {23034, "Bereichsende"}, false);
     QStringList steps;
     for (int i = 1; i <= 9; ++i)
         steps << QStringLiteral("1/%1").arg(i);
@@ -119,9 +122,10 @@ void TTimelinePart::FillFrameCombo() {
     FrameCombo->clear();
     QStringList items;
     items.reserve(FState.Project.FrameCount);
-    items << QStringLiteral("Frame1 (Master)");
+    items << ResStr(23040, "Frame1 (Master)");
+    const QString frame = ResStr(23041, "Frame%1");
     for (int i = 2; i <= FState.Project.FrameCount; ++i)
-        items << QStringLiteral("Frame%1").arg(i);
+        items << frame.arg(i);
     FrameCombo->addItems(items);
     FrameCombo->setCurrentIndex(FState.Project.CurrentFrame);
 }
