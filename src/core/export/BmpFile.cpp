@@ -2,6 +2,7 @@
 
 #include "core/export/ExportError.h"
 #include "core/export/SaveWhole.h"
+#include "core/text/ResStr.h"
 
 #include <cstdint>
 #include <limits>
@@ -73,7 +74,8 @@ QByteArray EncodeBmp(const QImage& image) {
     const int width = rgb.width();
     const int height = rgb.height();
     if (rgb.isNull() || !BmpSizeAllowed(width, height))
-        throw TExportError("the image is empty or too large for a BMP file");
+        throw TExportError(
+            ResStr(25125, "Das Bild ist leer oder zu groß für eine BMP-Datei.").toStdString());
     const std::uint64_t rowSize = RowSize(width);
     const std::uint64_t imageSize = BmpFileSize(width, height) - PixelOffset;
     QByteArray bytes(static_cast<qsizetype>(PixelOffset + imageSize), '\0');

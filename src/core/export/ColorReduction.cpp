@@ -1,6 +1,7 @@
 #include "core/export/ColorReduction.h"
 
 #include "core/export/ExportError.h"
+#include "core/text/ResStr.h"
 
 #include <QString>
 #include <csetjmp>
@@ -129,7 +130,8 @@ bool Decompress(const unsigned char* data, unsigned long size, TPalettedImage& i
 }
 
 [[noreturn]] void Fail(const char* step, const TJpegError& error) {
-    throw TExportError(QStringLiteral("cannot reduce a frame to 256 colours (%1: %2)")
+    throw TExportError(ResStr(25130, "Ein Frame kann nicht auf 256 Farben reduziert werden "
+                                     "(%1: %2).")
                            .arg(QLatin1String(step), QString::fromLocal8Bit(error.Message))
                            .toStdString());
 }
@@ -143,7 +145,8 @@ TPalettedImage ReduceToPalette(const QImage& frame) {
     image.Width = pixels.width();
     image.Height = pixels.height();
     if (pixels.isNull() || image.Width > JPEG_MAX_DIMENSION || image.Height > JPEG_MAX_DIMENSION)
-        throw TExportError(QStringLiteral("cannot reduce a frame of %1 x %2 pixels to 256 colours")
+        throw TExportError(ResStr(25131, "Ein Frame von %1 x %2 Pixeln kann nicht auf 256 Farben "
+                                         "reduziert werden.")
                                .arg(image.Width)
                                .arg(image.Height)
                                .toStdString());

@@ -3,6 +3,7 @@
 #include "core/anim/RenderFrame.h"
 #include "core/export/ExportError.h"
 #include "core/export/PoolTask.h"
+#include "core/text/ResStr.h"
 
 #include <QThread>
 #include <algorithm>
@@ -46,7 +47,9 @@ public:
         front->Task->Wait();
         Fill();
         if (front->Bitmap.isNull())
-            throw TExportError(QStringLiteral("cannot make a frame image of %1 x %2 pixels")
+            throw TExportError(ResStr(25110,
+                                      "Ein Frame-Bild von %1 x %2 Pixeln kann nicht angelegt "
+                                      "werden.")
                                    .arg(FProject.ProjectWidth)
                                    .arg(FProject.ProjectHeight)
                                    .toStdString());
@@ -77,7 +80,9 @@ private:
 void CheckRange(const TProject& project, int first, int count) {
     const int frames = static_cast<int>(project.Frames.size());
     if (count > 0 && (first < 0 || first >= frames || count > frames - first))
-        throw TExportError("the frames to export lie outside the project");
+        throw TExportError(
+            ResStr(25111, "Die zu exportierenden Frames liegen außerhalb des Projekts.")
+                .toStdString());
 }
 
 int WriteFrames(const TProject& project, int first, int count, TFrameWriter& writer,

@@ -6,6 +6,7 @@
 #include "core/export/PartFile.h"
 #include "core/export/PoolTask.h"
 #include "core/model/Types.h"
+#include "core/text/ResStr.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -21,6 +22,8 @@
 #include <gif_lib.h>
 
 namespace {
+
+constexpr TText kNotOpen{25103, "die Datei ist nicht geöffnet"};
 
 // A GIF stores sizes and delays in 16 bits.
 constexpr int GifLimit = 65535;
@@ -67,7 +70,7 @@ QByteArray EncodeImage(const TGifImage& image, const QSize& screenSize, QString&
     const std::unique_ptr<ColorMapObject, void (*)(ColorMapObject*)> table(
         GifMakeMapObject(static_cast<int>(colors.size()), colors.data()), GifFreeMapObject);
     if (!table) {
-        error = QStringLiteral("out of memory");
+        error = ResStr(25100, "nicht genügend Speicher");
         return {};
     }
     // The screen descriptor only makes giflib accept the image; its bytes are not kept.
@@ -138,8 +141,9 @@ private:
 };
 
 void TGifWriter::Fail(const QString& reason) {
-    throw TExportError(
-        QStringLiteral("%1: cannot write the GIF file (%2)").arg(FFileName, reason).toStdString());
+    throw TExportError(ResStr(25101, "%1: Die GIF-Datei kann nicht geschrieben werden (%2).")
+                           .arg(FFileName, reason)
+                           .toStdString());
 }
 
 void TGifWriter::FailOnGif(int result) {
@@ -159,7 +163,9 @@ void TGifWriter::CreateTemporary() {
 void TGifWriter::Begin(const TExportShape& shape) {
     Abort();
     if (shape.Width < 1 || shape.Height < 1 || shape.Width > GifLimit || shape.Height > GifLimit)
-        Fail(QStringLiteral("%1 x %2 pixels do not fit a GIF").arg(shape.Width).arg(shape.Height));
+        Fail(ResStr(25102, "%1 x %2 Pixel passen nicht in eine GIF-Datei")
+                 .arg(shape.Width)
+                 .arg(shape.Height));
     FShape = shape;
     FDelay = GifFrameDelay(shape.FramesPerSec);
     try {
@@ -181,9 +187,9 @@ void TGifWriter::Begin(const TExportShape& shape) {
 // The index is not used: frames arrive in order.
 void TGifWriter::AddFrame(const QImage& frame, int) {
     if (!FGif)
-        Fail(QStringLiteral("the file is not open"));
+        Fail(ResStr(kNotOpen));
     if (frame.width() != FShape.Width || frame.height() != FShape.Height)
-        Fail(QStringLiteral("a frame of %1 x %2 pixels in an animation of %3 x %4")
+        Fail(ResStr(25104, "ein Frame von %1 x %2 Pixeln in einer Animation von %3 x %4")
                  .arg(frame.width())
                  .arg(frame.height())
                  .arg(FShape.Width)
@@ -262,7 +268,7 @@ void TGifWriter::WritePending() {
 
 void TGifWriter::Finish() {
     if (!FGif)
-        Fail(QStringLiteral("the file is not open"));
+        Fail(ResStr(kNotOpen));
     try {
         while (!FReducing.empty())
             TakeReduced();
@@ -316,6 +322,6 @@ int GifFrameDelay(int framesPerSec) {
 
 std::unique_ptr<TFrameWriter> MakeGifWriter(const QString& fileName) {
     if (fileName.trimmed().isEmpty())
-        throw TExportError("no file name for the GIF file");
+        throw TExportError(ResStr(25105, "Für die GIF-Datei fehlt der Dateiname.").toStdString());
     return std::make_unique<TGifWriter>(fileName);
 }

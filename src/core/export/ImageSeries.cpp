@@ -5,6 +5,7 @@
 #include "core/export/ExportRun.h"
 #include "core/export/FileNames.h"
 #include "core/export/SaveWhole.h"
+#include "core/text/ResStr.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -17,7 +18,7 @@ QByteArray EncodePng(const QImage& image, const QString& fileName) {
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (!writer.write(image))
-        throw TExportError(QStringLiteral("%1: cannot encode the image (%2)")
+        throw TExportError(ResStr(25115, "%1: Das Bild kann nicht kodiert werden (%2).")
                                .arg(fileName, writer.errorString())
                                .toStdString());
     return bytes;
@@ -35,10 +36,11 @@ public:
 
     void Begin(const TExportShape& shape) override {
         if (FFormat == TSeriesFormat::Bmp && !BmpSizeAllowed(shape.Width, shape.Height))
-            throw TExportError(QStringLiteral("%1 x %2 pixels are too large for a BMP file (4 GB)")
-                                   .arg(shape.Width)
-                                   .arg(shape.Height)
-                                   .toStdString());
+            throw TExportError(
+                ResStr(25116, "%1 x %2 Pixel sind zu groß für eine BMP-Datei (4 GB).")
+                    .arg(shape.Width)
+                    .arg(shape.Height)
+                    .toStdString());
     }
 
     void AddFrame(const QImage& frame, int index) override {

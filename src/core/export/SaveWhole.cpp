@@ -3,6 +3,7 @@
 #include "core/export/ExportError.h"
 #include "core/export/PartFile.h"
 #include "core/model/DeviceWrite.h"
+#include "core/text/ResStr.h"
 
 #include <QFile>
 #include <cerrno>
@@ -10,8 +11,9 @@
 
 namespace {
 [[noreturn]] void Fail(const QString& fileName, const QString& reason) {
-    throw TExportError(
-        QStringLiteral("%1: cannot write the file (%2)").arg(fileName, reason).toStdString());
+    throw TExportError(ResStr(25120, "%1: Die Datei kann nicht geschrieben werden (%2).")
+                           .arg(fileName, reason)
+                           .toStdString());
 }
 } // namespace
 

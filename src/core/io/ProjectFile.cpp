@@ -4,12 +4,15 @@
 #include "core/model/ProjectLimits.h"
 #include "core/model/Stream.h"
 #include "core/objects/ObjectRecord.h"
+#include "core/text/ResStr.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 
 namespace {
+constexpr TText kCannotWrite{25025, "Die Datei „%1“ kann nicht geschrieben werden: %2"};
+
 // Every frame section holds at least its object count.
 constexpr qint64 MinFrameSectionSize = 4;
 
@@ -63,7 +66,7 @@ void ReadObject(TStream& stream, TProject& loaded, std::size_t frameIndex,
 
 void CheckProjectSize(const TProject& loaded) {
     if (!ProjectSideAllowed(loaded.ProjectWidth) || !ProjectSideAllowed(loaded.ProjectHeight))
-        Refuse(QStringLiteral("Die Projektgröße %1 x %2 liegt außerhalb von 1 bis %3 Pixeln.")
+        Refuse(ResStr(25020, "Die Projektgröße %1 x %2 liegt außerhalb von 1 bis %3 Pixeln.")
                    .arg(loaded.ProjectWidth)
                    .arg(loaded.ProjectHeight)
                    .arg(MaxProjectSide));
@@ -72,7 +75,7 @@ void CheckProjectSize(const TProject& loaded) {
 void CheckFramesPerSec(const TProject& loaded) {
     // Playback waits 1000 / FramesPerSec milliseconds per frame.
     if (!FramesPerSecAllowed(loaded.FramesPerSec))
-        Refuse(QStringLiteral("Die Bildrate %1 Frames/Sek. liegt außerhalb von %2 bis %3.")
+        Refuse(ResStr(25021, "Die Bildrate %1 Frames/Sek. liegt außerhalb von %2 bis %3.")
                    .arg(loaded.FramesPerSec)
                    .arg(MinFramesPerSec)
                    .arg(MaxFramesPerSec));
@@ -82,10 +85,10 @@ std::int32_t ReadFrameCount(TStream& stream) {
     const std::int32_t frameCount = stream.ReadCount(MinFrameSectionSize);
     // A project always has its master frame.
     if (frameCount < 1)
-        Refuse(QStringLiteral("Die Datei enthält kein Bild."));
+        Refuse(ResStr(25022, "Die Datei enthält kein Bild."));
     if (!FrameCountAllowed(frameCount))
         Refuse(
-            QStringLiteral("Die Frameanzahl %1 liegt über %2.").arg(frameCount).arg(MaxFrameCount));
+            ResStr(25023, "Die Frameanzahl %1 liegt über %2.").arg(frameCount).arg(MaxFrameCount));
     return frameCount;
 }
 
@@ -97,7 +100,7 @@ void ReadFrames(TStream& stream, TProject& loaded, const TObjectContext& context
         const std::int32_t objectCount = stream.ReadCount(MinObjectRecordSize);
         records += objectCount;
         if (records > MaxObjectRecords)
-            Refuse(QStringLiteral("Die Datei enthält mehr als %1 Objekte.").arg(MaxObjectRecords));
+            Refuse(ResStr(25024, "Die Datei enthält mehr als %1 Objekte.").arg(MaxObjectRecords));
         loaded.Frames[i]->Objects.reserve(objectCount);
         for (std::int32_t n = 0; n < objectCount; ++n)
             ReadObject(stream, loaded, i, context, types);
@@ -180,12 +183,10 @@ void SaveProject(TProject& project, const QString& fileName, const TObjectTypes&
     const QFileInfo target(fileName);
     constexpr auto writeBits = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
     if (target.isFile() && !(target.permissions() & writeBits))
-        FileFailed(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2"), fileName,
-                   QStringLiteral("sie ist schreibgeschützt"));
+        FileFailed(ResStr(kCannotWrite), fileName, ResStr(25026, "sie ist schreibgeschützt"));
     QString reason;
     if (!ReplaceFile(fileName, ProjectFileBytes(project, types), reason))
-        FileFailed(QStringLiteral("Die Datei „%1“ kann nicht geschrieben werden: %2"), fileName,
-                   reason);
+        FileFailed(ResStr(kCannotWrite), fileName, reason);
 }
 
 TLoadResult LoadProject(TProject& project, const QString& fileName, TObjectTable* table,
@@ -196,7 +197,7 @@ TLoadResult LoadProject(TProject& project, const QString& fileName, TObjectTable
         return TLoadResult::NotAProject;
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        FileFailed(QStringLiteral("Die Datei „%1“ kann nicht geöffnet werden: %2"), fileName,
+        FileFailed(ResStr(25027, "Die Datei „%1“ kann nicht geöffnet werden: %2"), fileName,
                    file.errorString());
     TStream stream(file);
     return ReadProject(stream, project, table, types);

@@ -3,10 +3,12 @@
 #include "core/model/DeviceWrite.h"
 
 #include "core/model/ImageLimits.h"
+#include "core/text/ResStr.h"
 
 #include <QIODevice>
 #include <QtEndian>
 #include <cmath>
+#include <cstring>
 
 namespace {
 constexpr int ExponentBias = 16383;
@@ -60,7 +62,20 @@ TExtendedParts SplitExtended(Extended value) {
 }
 
 [[noreturn]] void Damaged(const QString& detail) {
-    Fail(QStringLiteral("Die Daten sind beschädigt oder unvollständig (%1).").arg(detail));
+    Fail(ResStr(25001, "Die Daten sind beschädigt oder unvollständig (%1).").arg(detail));
+}
+
+// The parts of a record that RequireRemaining names. Callers pass the German word; the message
+// shows the part in the active language.
+constexpr TText kStringPart{25005, "Zeichenkette"};
+constexpr TText kCountPart{25010, "Anzahl"};
+
+QString PartName(const char* what) {
+    for (const TText& part : {kStringPart, kCountPart}) {
+        if (std::strcmp(part.German, what) == 0)
+            return ResStr(part);
+    }
+    return QString::fromUtf8(what);
 }
 } // namespace
 
@@ -108,17 +123,17 @@ qint64 TStream::DeviceSize() const {
 
 void TStream::RequireRemaining(qint64 size, const char* what) const {
     if (size > Remaining())
-        Damaged(QStringLiteral("%1 reicht über das Ende hinaus").arg(QLatin1String(what)));
+        Damaged(ResStr(25002, "%1 reicht über das Ende hinaus").arg(PartName(what)));
 }
 
 void TStream::ReadBytes(void* data, qint64 size) {
     if (FDevice.read(static_cast<char*>(data), size) != size)
-        Damaged(QStringLiteral("unerwartetes Ende"));
+        Damaged(ResStr(25003, "unerwartetes Ende"));
 }
 
 void TStream::WriteBytes(const void* data, qint64 size) {
     if (!WriteAll(FDevice, static_cast<const char*>(data), size))
-        Fail(QStringLiteral("Schreiben fehlgeschlagen: %1").arg(DeviceFailure(FDevice)));
+        Fail(ResStr(25004, "Schreiben fehlgeschlagen: %1").arg(DeviceFailure(FDevice)));
 }
 
 std::int32_t TStream::ReadInteger() {
@@ -151,7 +166,7 @@ QString TStream::ReadString() {
     const std::int32_t length = ReadInteger();
     if (length <= 0)
         return {};
-    RequireRemaining(2 * qint64{length}, "Zeichenkette");
+    RequireRemaining(2 * qint64{length}, kStringPart.German);
     QString text(length, Qt::Uninitialized);
     ReadBytes(text.data(), 2 * qint64{length});
     for (QChar& unit : text)
@@ -163,17 +178,17 @@ QImage TStream::ReadBitmap() {
     const std::int32_t width = ReadInteger();
     const std::int32_t height = ReadInteger();
     if (width < 0 || height < 0)
-        Damaged(QStringLiteral("Bildgröße %1 × %2").arg(width).arg(height));
+        Damaged(ResStr(25006, "Bildgröße %1 × %2").arg(width).arg(height));
     if (width == 0 || height == 0)
         return {};
     if (!ImageSizeAllowed(width, height))
         Fail(ImageTooLargeText(width, height));
     // Width times height times 3 may not fit 64 bits; divide instead.
     if (qint64{width} > Remaining() / 3 / height)
-        Damaged(QStringLiteral("Bild reicht über das Ende hinaus"));
+        Damaged(ResStr(25007, "Bild reicht über das Ende hinaus"));
     QImage bitmap(width, height, QImage::Format_RGB888);
     if (bitmap.isNull())
-        Fail(QStringLiteral("Ein Bild von %1 × %2 Pixeln passt nicht in den Speicher.")
+        Fail(ResStr(25008, "Ein Bild von %1 × %2 Pixeln passt nicht in den Speicher.")
                  .arg(width)
                  .arg(height));
     for (int y = 0; y < height; ++y) {
@@ -205,8 +220,8 @@ void TStream::ReadProps(TProps& props) {
 std::int32_t TStream::ReadCount(qint64 bytesPerItem) {
     const std::int32_t count = ReadInteger();
     if (count < 0)
-        Damaged(QStringLiteral("Anzahl %1").arg(count));
-    RequireRemaining(count * bytesPerItem, "Anzahl");
+        Damaged(ResStr(25009, "Anzahl %1").arg(count));
+    RequireRemaining(count * bytesPerItem, kCountPart.German);
     return count;
 }
 

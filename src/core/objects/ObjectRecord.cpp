@@ -1,6 +1,7 @@
 #include "core/objects/ObjectRecord.h"
 
 #include "core/model/Stream.h"
+#include "core/text/ResStr.h"
 
 void WriteObjectCommon(TStream& stream, const TTypesObject& object, TRecordName name) {
     stream.WriteInteger(object.TypeCode());
@@ -34,7 +35,7 @@ TRecordStart ReadRecordStart(TStream& stream, const TObjectContext& context,
     const TObjectType* type = types.Find(typeCode);
     // Without its type the record's length is unknown, so nothing after it can be trusted.
     if (!type)
-        throw TStreamError(QStringLiteral("Die Daten sind beschädigt (unbekannter Objekttyp %1).")
+        throw TStreamError(ResStr(25030, "Die Daten sind beschädigt (unbekannter Objekttyp %1).")
                                .arg(typeCode)
                                .toStdString());
     return {type, type->Create(context, props)};

@@ -29,10 +29,10 @@ TPolyPointsEx BoxCorners() {
 std::vector<TShapeEntry> BuildCatalogue() {
     const TRect box = CatalogueFormRect;
     return {
-        {QStringLiteral("Quadrat"), FORM_SQUARE, BoxCorners()},
-        {QStringLiteral("Kreis"), FORM_CIRCLE, BoxCorners()},
-        {QStringLiteral("Dreieck"), FORM_TRIANGLE, {{50, 0}, {0, 75}, {100, 75}}},
-        {QStringLiteral("Pfeil Links"),
+        {{{25040, "Quadrat"}}, FORM_SQUARE, BoxCorners()},
+        {{{25041, "Kreis"}}, FORM_CIRCLE, BoxCorners()},
+        {{{25042, "Dreieck"}}, FORM_TRIANGLE, {{50, 0}, {0, 75}, {100, 75}}},
+        {{{25043, "Pfeil Links"}},
          FORM_ARROW,
          {{R, T + H3},
           {L + W3, T + H3},
@@ -41,7 +41,7 @@ std::vector<TShapeEntry> BuildCatalogue() {
           {L + W3, B},
           {L + W3, B - H3},
           {R, B - H3}}},
-        {QStringLiteral("Pfeil Rechts"),
+        {{{25044, "Pfeil Rechts"}},
          FORM_ARROW,
          {{L, T + H3},
           {R - W3, T + H3},
@@ -50,7 +50,7 @@ std::vector<TShapeEntry> BuildCatalogue() {
           {R - W3, B},
           {R - W3, B - H3},
           {L, B - H3}}},
-        {QStringLiteral("Pfeil Oben"),
+        {{{25045, "Pfeil Oben"}},
          FORM_ARROW,
          {{L + W3, B},
           {L + W3, T + H3},
@@ -59,7 +59,7 @@ std::vector<TShapeEntry> BuildCatalogue() {
           {R, T + H3},
           {R - W3, T + H3},
           {R - W3, B}}},
-        {QStringLiteral("Pfeil Unten"),
+        {{{25046, "Pfeil Unten"}},
          FORM_ARROW,
          {{L + W3, T},
           {L + W3, B - H3},
@@ -68,7 +68,7 @@ std::vector<TShapeEntry> BuildCatalogue() {
           {R, B - H3},
           {R - W3, B - H3},
           {R - W3, T}}},
-        {QStringLiteral("Pfeil Links rechts"),
+        {{{25047, "Pfeil Links rechts"}},
          FORM_ARROW,
          {{R - W3, T + H3},
           {R - W3, T},
@@ -80,7 +80,7 @@ std::vector<TShapeEntry> BuildCatalogue() {
           {L, T + H2},
           {L + W3, T},
           {L + W3, T + H3}}},
-        {QStringLiteral("Pfeil Oben Unten"),
+        {{{25048, "Pfeil Oben Unten"}},
          FORM_ARROW,
          {{L + W3, B - H3},
           {L, B - H3},
@@ -92,8 +92,8 @@ std::vector<TShapeEntry> BuildCatalogue() {
           {L + W2, T},
           {L, T + H3},
           {L + W3, T + H3}}},
-        {QStringLiteral("Stern 5-eckig"), FORM_STAR, StarPoints(box, 10)},
-        {QStringLiteral("Stern 4-eckig"), FORM_STAR, StarPoints(box, 8)},
+        {{{25049, "Stern 5-eckig"}}, FORM_STAR, StarPoints(box, 10)},
+        {{{25050, "Stern 4-eckig"}}, FORM_STAR, StarPoints(box, 8)},
     };
 }
 
@@ -105,13 +105,13 @@ const std::vector<TShapeEntry>& ShapeCatalogue() {
 }
 
 QString PolygonItemName() {
-    return QStringLiteral("Polygon");
+    return ResStr(25051, "Polygon");
 }
 
 QStringList ShapePickerItems(std::size_t polygonCount) {
     QStringList items;
     for (const TShapeEntry& entry : ShapeCatalogue())
-        items << entry.Name;
+        items << QString(entry.Name);
     for (std::size_t i = 0; i < polygonCount; ++i)
         items << PolygonItemName();
     return items;

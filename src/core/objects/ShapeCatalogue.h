@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/model/Types.h"
+#include "core/text/ResStr.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,9 +21,16 @@ enum TFormType : int {
     FORM_POLYGON = 5,
 };
 
+// A catalogue shape's item text. The catalogue is built once, so the name is looked up in the
+// active language each time it is read as a string.
+struct TShapeName {
+    TText Text;
+    operator QString() const { return ResStr(Text); }
+};
+
 // One shape of the picker's fixed list: its item text, kind and outline in its box.
 struct TShapeEntry {
-    QString Name;
+    TShapeName Name;
     int FormType = FORM_SQUARE;
     TPolyPointsEx Points;
 };

@@ -6,6 +6,7 @@
 #include "core/model/Stream.h"
 #include "core/objects/ObjectRecord.h"
 #include "core/render/Primitives.h"
+#include "core/text/CommonTexts.h"
 
 #include <QFileInfo>
 #include <QJsonObject>
@@ -16,11 +17,10 @@ TTypesBitmap::TTypesBitmap(TObjectTable* table, const TProps& props, Extended gl
                            TBitmapStore* store)
     : TPlacedObject(table, props, globalZoom), FStore(store) {}
 
-const QString& TTypesBitmap::FileFilter() {
-    static const QString filter = QStringLiteral(
-        "Image Files (*.jpeg *.jpg *.png *.gif *.bmp);;JPEG Files (*.jpeg);;JPG Files (*.jpg);;"
-        "PNG Files (*.png);;GIF Files (*.gif);;BMP Files (*.bmp)");
-    return filter;
+QString TTypesBitmap::FileFilter() {
+    return ResStr(25060, "Image Files (*.jpeg *.jpg *.png *.gif *.bmp);;JPEG Files (*.jpeg);;"
+                         "JPG Files (*.jpg);;PNG Files (*.png);;GIF Files (*.gif);;"
+                         "BMP Files (*.bmp)");
 }
 
 std::unique_ptr<TTypesObject> TTypesBitmap::NewEmpty(Extended globalZoom) const {
@@ -88,8 +88,8 @@ void TTypesBitmap::CreateMouseDown(TMouseButton button, TShiftState /*shift*/, i
     auto bitmap = std::make_shared<QImage>();
     const TImageLoadResult loaded = LoadImageFile(*bitmap, fileName);
     if (!loaded.Ok) {
-        dialogs->ShowError(QStringLiteral("Fehler"),
-                           QStringLiteral("Das Bild „%1“ kann nicht geladen werden: %2")
+        dialogs->ShowError(ResStr(kErrorCaption),
+                           ResStr(25061, "Das Bild „%1“ kann nicht geladen werden: %2")
                                .arg(QFileInfo(fileName).fileName(), loaded.Error));
         return;
     }

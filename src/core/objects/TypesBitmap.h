@@ -17,7 +17,7 @@ public:
                  TBitmapStore* store = nullptr);
 
     // The choice of the image file dialog, in Qt's syntax.
-    static const QString& FileFilter();
+    static QString FileFilter();
 
     QString TypeName() const override { return QStringLiteral("Bitmap"); }
     int TypeCode() const override { return 5; }

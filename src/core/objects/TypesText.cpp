@@ -1,9 +1,10 @@
 #include "core/objects/TypesText.h"
 
-#include "core/objects/ObjectRecord.h"
-#include "core/model/Stream.h"
 #include "core/model/ObjectDialogs.h"
+#include "core/model/Stream.h"
+#include "core/objects/ObjectRecord.h"
 #include "core/render/Primitives.h"
+#include "core/text/ResStr.h"
 
 #include <QJsonObject>
 
@@ -58,8 +59,9 @@ void TTypesText::CreateMouseDown(TMouseButton button, TShiftState /*shift*/, int
     TObjectDialogs* dialogs = ObjectDialogs();
     int index = 0;
     QString text = FText;
-    if (!dialogs || !dialogs->ShowInputEx(QStringLiteral("Eingabe"), QStringLiteral("Text"),
-                                          QStringLiteral("Type"), index, text, TextTypeItems()))
+    // The kinds in the list are the file format's names and stay as they are.
+    if (!dialogs || !dialogs->ShowInputEx(ResStr(25065, "Eingabe"), ResStr(25066, "Text"),
+                                          ResStr(25067, "Type"), index, text, TextTypeItems()))
         return;
     flag = !text.trimmed().isEmpty();
     if (!flag)

@@ -1,5 +1,6 @@
 #include "ui/desktop/DataFolder.h"
 
+#include "core/text/ResStr.h"
 #include "ui/DialogService.h"
 #include "ui/SettingsStore.h"
 
@@ -60,8 +61,8 @@ bool ReadProbe(const QString& fileName) {
 std::optional<QString> ChooseAppPath(TDialogService& dialogs, bool again) {
     if (again)
         dialogs.Warning(nullptr, QStringLiteral("Kelvro"),
-                        QStringLiteral("Bitte einen gültigen Applikationspfad wählen!"));
-    const QString chosen = dialogs.ChooseFolder(nullptr, QStringLiteral("Applikationspfad wählen"));
+                        ResStr(24080, "Bitte einen gültigen Applikationspfad wählen!"));
+    const QString chosen = dialogs.ChooseFolder(nullptr, ResStr(24081, "Applikationspfad wählen"));
     if (chosen.isEmpty())
         return std::nullopt;
     StoreAppPath(chosen);

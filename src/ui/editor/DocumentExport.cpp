@@ -1,3 +1,4 @@
+#include "core/text/ResStr.h"
 #include "ui/DialogService.h"
 #include "ui/ExportForm.h"
 #include "ui/editor/CanvasPart.h"
@@ -8,13 +9,13 @@
 
 namespace {
 // The save dialog's filters in the order of the kinds they choose.
-const std::array<std::pair<TExportKind, const char*>, 6> kExportFilters = {{
-    {TExportKind::Avi, "AVI Files (*.avi)"},
-    {TExportKind::Gif, "GIF Files (*.gif)"},
-    {TExportKind::Bmp, "BMP Files (*.bmp)"},
-    {TExportKind::Mp4, "MP4 Files (*.mp4)"},
-    {TExportKind::WebM, "WebM Files (*.webm)"},
-    {TExportKind::Mkv, "MKV Files (*.mkv)"},
+const std::array<std::pair<TExportKind, TText>, 6> kExportFilters = {{
+    {TExportKind::Avi, {24020, "AVI Files (*.avi)"}},
+    {TExportKind::Gif, {24021, "GIF Files (*.gif)"}},
+    {TExportKind::Bmp, {24022, "BMP Files (*.bmp)"}},
+    {TExportKind::Mp4, {24023, "MP4 Files (*.mp4)"}},
+    {TExportKind::WebM, {24024, "WebM Files (*.webm)"}},
+    {TExportKind::Mkv, {24025, "MKV Files (*.mkv)"}},
 }};
 } // namespace
 
@@ -23,7 +24,7 @@ void TDocumentPart::ExportAction1Execute() {
     FCanvas.DropSelection();
     QStringList filters;
     for (const auto& [kind, filter] : kExportFilters)
-        filters << QString::fromLatin1(filter);
+        filters << ResStr(filter);
     int chosen = 0;
     const QString fileName = FDialogs.SaveExportFileName(FWindow, filters, chosen);
     if (fileName.isEmpty() || chosen < 0 || chosen >= static_cast<int>(kExportFilters.size()))

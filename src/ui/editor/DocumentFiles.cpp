@@ -1,4 +1,5 @@
 #include "core/io/ProjectFile.h"
+#include "core/text/CommonTexts.h"
 #include "ui/BufferedScrollTable.h"
 #include "ui/DialogService.h"
 #include "ui/editor/CanvasPart.h"
@@ -8,21 +9,17 @@
 #include <QDir>
 #include <stdexcept>
 
-namespace {
-const QString kErrorTitle = QStringLiteral("Fehler");
-}
-
 bool TDocumentPart::LoadProject(const QString& fileName) {
-    const QString failure = QStringLiteral("Die Datei „%1“ konnte nicht geöffnet werden.\n%2");
+    const QString failure = ResStr(24010, "Die Datei „%1“ konnte nicht geöffnet werden.\n%2");
     try {
         if (::LoadProject(FState.Project, fileName, FCanvas.Canvas()) == TLoadResult::Loaded)
             return true;
-        FDialogs.Error(FWindow, kErrorTitle,
+        FDialogs.Error(FWindow, ResStr(kErrorCaption),
                        failure.arg(QDir::toNativeSeparators(fileName),
-                                   QStringLiteral("Sie ist keine Projektdatei.")));
+                                   ResStr(24011, "Sie ist keine Projektdatei.")));
     } catch (const std::exception& error) {
         FDialogs.Error(
-            FWindow, kErrorTitle,
+            FWindow, ResStr(kErrorCaption),
             failure.arg(QDir::toNativeSeparators(fileName), QString::fromUtf8(error.what())));
     }
     return false;
@@ -34,8 +31,8 @@ bool TDocumentPart::SaveProject(const QString& fileName) {
         return true;
     } catch (const std::exception& error) {
         FDialogs.Error(
-            FWindow, kErrorTitle,
-            QStringLiteral("Das Projekt wurde nicht unter „%1“ gespeichert.\n%2")
+            FWindow, ResStr(kErrorCaption),
+            ResStr(24012, "Das Projekt wurde nicht unter „%1“ gespeichert.\n%2")
                 .arg(QDir::toNativeSeparators(fileName), QString::fromUtf8(error.what())));
         return false;
     }

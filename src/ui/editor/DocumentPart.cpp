@@ -1,5 +1,6 @@
 #include "ui/editor/DocumentPart.h"
 #include "core/edit/Undo.h"
+#include "core/text/CommonTexts.h"
 #include "ui/DialogService.h"
 #include "ui/editor/CanvasPart.h"
 #include "ui/editor/EditorState.h"
@@ -9,7 +10,10 @@
 #include <QMenu>
 
 namespace {
-const QString kProjectFilter = QStringLiteral("Animation file (*.kvp)");
+// The file dialogs' filter for project files.
+QString ProjectFilter() {
+    return ResStr(24001, "Animation file (*.kvp)");
+}
 
 // The path with the extension of its file name (if any) replaced.
 QString WithProjectExtension(const QString& path) {
@@ -18,16 +22,19 @@ QString WithProjectExtension(const QString& path) {
     const QString base = dot < 0 ? path : path.left(path.size() - (name.size() - dot));
     return base + QStringLiteral(".kvp");
 }
+
+// The caption of the questions before work is dropped or a file replaced.
+constexpr TText kConfirmCaption{24003, "Bestätigung"};
 } // namespace
 
 bool TDocumentPart::QuerySave() {
     if (!FState.IsModified())
         return true;
     const QString shown =
-        FFileName.isEmpty() ? QStringLiteral("Unbenannt") : QFileInfo(FFileName).fileName();
+        FFileName.isEmpty() ? ResStr(kUntitledName) : QFileInfo(FFileName).fileName();
     const auto answer =
-        FDialogs.Question(FWindow, QStringLiteral("Bestätigung"),
-                          QStringLiteral("\"%1\" wurde geändert. Speichern?").arg(shown),
+        FDialogs.Question(FWindow, ResStr(kConfirmCaption),
+                          ResStr(24004, "\"%1\" wurde geändert. Speichern?").arg(shown),
                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     switch (answer) {
     case QMessageBox::Yes:
@@ -51,7 +58,7 @@ TDocumentPart::TDocumentPart(TEditorState& state, TDialogService& dialogs, TCanv
 }
 
 void TDocumentPart::NewAction1Execute() {
-    if (!QuerySave() || !AskProjectSettings(QStringLiteral("Neu")))
+    if (!QuerySave() || !AskProjectSettings(ResStr(24005, "Neu")))
         return;
     FCanvas.DropSelection();
     FFileName.clear();
@@ -73,7 +80,7 @@ void TDocumentPart::OpenAction1Execute() {
     if (!QuerySave())
         return;
     FCanvas.DropSelection();
-    const QString chosen = FDialogs.OpenFileName(FWindow, kProjectFilter);
+    const QString chosen = FDialogs.OpenFileName(FWindow, ProjectFilter());
     if (chosen.isEmpty())
         return;
     OpenProjectFile(WithProjectExtension(chosen));
@@ -116,7 +123,7 @@ bool TDocumentPart::SaveAction1Execute() {
 
 bool TDocumentPart::SaveAsAction1Execute() {
     FCanvas.DropSelection();
-    const QString chosen = FDialogs.SaveFileName(FWindow, FFileName, kProjectFilter);
+    const QString chosen = FDialogs.SaveFileName(FWindow, FFileName, ProjectFilter());
     if (chosen.isEmpty())
         return false;
     const QString target = WithProjectExtension(chosen);
@@ -131,8 +138,8 @@ bool TDocumentPart::MayReplace(const QString& chosen, const QString& target) {
     if (target == chosen || !QFileInfo::exists(target))
         return true;
     const auto answer =
-        FDialogs.Question(FWindow, QStringLiteral("Bestätigung"),
-                          QStringLiteral("\"%1\" existiert bereits. Soll die Datei ersetzt werden?")
+        FDialogs.Question(FWindow, ResStr(kConfirmCaption),
+                          ResStr(24006, "\"%1\" existiert bereits. Soll die Datei ersetzt werden?")
                               .arg(QDir::toNativeSeparators(target)),
                           QMessageBox::Yes | QMessageBox::No);
     return answer == QMessageBox::Yes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/export/VideoWriter.h"
+#include "core/text/ResStr.h"
 #include "ui/RecentFiles.h"
 
 #include <QObject>
@@ -11,6 +12,10 @@ class QWidget;
 class TCanvasPart;
 class TDialogService;
 class TEditorState;
+
+// How a project without a file is named where the user reads it; its recovery copy's file name
+// keeps the German word.
+inline constexpr TText kUntitledName{24002, "Unbenannt"};
 
 // The project as a file: its name, new, open, save, save as, export, the recent files and the
 // question before unsaved changes are dropped.

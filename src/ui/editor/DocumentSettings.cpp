@@ -1,6 +1,7 @@
 #include "core/anim/Anim.h"
 #include "core/edit/Undo.h"
 #include "core/model/ProjectSettings.h"
+#include "core/text/CommonTexts.h"
 #include "ui/DialogService.h"
 #include "ui/editor/CanvasPart.h"
 #include "ui/editor/DocumentPart.h"
@@ -14,14 +15,14 @@ bool TDocumentPart::AskProjectSettings(const QString& caption) {
     FCanvas.SetOnionSettings(onion);
     const TImageLoadResult loaded = ApplyProjectSettings(settings, FState.Project);
     if (!loaded.Ok)
-        FDialogs.Error(FWindow, QStringLiteral("Fehler"), loaded.Error);
+        FDialogs.Error(FWindow, ResStr(kErrorCaption), loaded.Error);
     return loaded.Ok;
 }
 
 void TDocumentPart::SettingsAction1Execute() {
     TProject& project = FState.Project;
     const int shown = project.CurrentFrame;
-    if (!AskProjectSettings(QStringLiteral("Einstellungen")))
+    if (!AskProjectSettings(ResStr(24030, "Einstellungen")))
         return;
     FCanvas.DropSelection();
     // A built frame holds copies of every object; it goes back to its keyframes, with what is

@@ -4,16 +4,16 @@
 #include "ui/editor/CommandState.h"
 #include "ui/editor/EditorState.h"
 #include "ui/editor/ObjectCommands.h"
+#include "ui/text/TextBinding.h"
 
 #include <QToolButton>
 
 namespace {
-QToolButton* NewTextButton(const QString& objectName, const QString& text, const QString& hint,
-                           QWidget* parent) {
+QToolButton* NewTextButton(const QString& objectName, TText text, TText hint, QWidget* parent) {
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);
-    button->setText(text);
-    button->setToolTip(hint);
+    BindText(button, text);
+    BindToolTip(button, hint);
     return button;
 }
 } // namespace
@@ -21,10 +21,10 @@ QToolButton* NewTextButton(const QString& objectName, const QString& text, const
 TObjectCommands::TObjectCommands(TEditorState& state, TDialogService& dialogs, TCanvasPart& canvas,
                                  QWidget* window)
     : QObject(window), FState(state), FDialogs(dialogs), FCanvas(canvas), FWindow(window) {
-    NameSpeed = NewTextButton(QStringLiteral("NameSpeed"), QStringLiteral("Name"),
-                              QStringLiteral("Objektname eingeben"), window);
-    GroupSpeed = NewTextButton(QStringLiteral("GroupSpeed"), QStringLiteral("Gruppe"),
-                               QStringLiteral("Gruppe wählen"), window);
+    NameSpeed = NewTextButton(QStringLiteral("NameSpeed"), {24060, "Name"},
+                              {24061, "Objektname eingeben"}, window);
+    GroupSpeed = NewTextButton(QStringLiteral("GroupSpeed"), {24062, "Gruppe"},
+                               {24063, "Gruppe wählen"}, window);
     connect(NameSpeed, &QToolButton::clicked, this, &TObjectCommands::NameSpeedClick);
     connect(GroupSpeed, &QToolButton::clicked, this, &TObjectCommands::GroupSpeedClick);
 }

@@ -4,6 +4,7 @@
 #include "core/model/ObjectNames.h"
 #include "core/objects/TypesBezierPolygon.h"
 #include "core/objects/TypesPolygon.h"
+#include "core/text/ResStr.h"
 #include "ui/DialogService.h"
 #include "ui/GroupForm.h"
 #include "ui/RectOps.h"
@@ -14,7 +15,8 @@
 #include <utility>
 
 namespace {
-const QString kCaption = QStringLiteral("Eingabe");
+// The caption of the dialogs that ask for an object's values.
+constexpr TText kCaption{24050, "Eingabe"};
 
 bool IsClosed(const TTypesObject& object) {
     if (const auto* polygon = dynamic_cast<const TTypesPolygon*>(&object))
@@ -58,7 +60,7 @@ void TObjectCommands::AngleAction1Execute() {
     if (!placement)
         return;
     QString text = FormatNumber(placement->Angle);
-    if (!FDialogs.InputValue(FWindow, kCaption, QStringLiteral("Winkel:"), text))
+    if (!FDialogs.InputValue(FWindow, ResStr(kCaption), ResStr(24051, "Winkel:"), text))
         return;
     TPlacement changed = *placement;
     changed.Angle = ParseNumber(text);
@@ -76,8 +78,8 @@ void TObjectCommands::StretchAction1Execute() {
         return;
     QString x = FormatNumber(placement->XPercent);
     QString y = FormatNumber(placement->YPercent);
-    if (!FDialogs.InputValues(FWindow, kCaption, QStringLiteral("Streckung X:"),
-                              QStringLiteral("Streckung Y:"), x, y))
+    if (!FDialogs.InputValues(FWindow, ResStr(kCaption), ResStr(24052, "Streckung X:"),
+                              ResStr(24053, "Streckung Y:"), x, y))
         return;
     TPlacement changed = *placement;
     changed.XPercent = ParseNumber(x);
@@ -102,8 +104,8 @@ void TObjectCommands::EditCentre() {
     const TPlacement placement = *FState.FTypesObject->AspectPlacement();
     QString x = FormatNumber(placement.Centre.X);
     QString y = FormatNumber(placement.Centre.Y);
-    if (!FDialogs.InputValues(FWindow, kCaption, QStringLiteral("Mittelpunkt X:"),
-                              QStringLiteral("Mittelpunkt Y:"), x, y))
+    if (!FDialogs.InputValues(FWindow, ResStr(kCaption), ResStr(24054, "Mittelpunkt X:"),
+                              ResStr(24055, "Mittelpunkt Y:"), x, y))
         return;
     TPlacement changed = placement;
     changed.Centre = {ParseNumber(x), ParseNumber(y)};
@@ -128,7 +130,7 @@ void TObjectCommands::NameSpeedClick() {
     if (!FState.FTypesObject)
         return;
     QString name = FState.FTypesObject->ObjName;
-    if (!FDialogs.InputText(FWindow, kCaption, QStringLiteral("Objektname:"), name))
+    if (!FDialogs.InputText(FWindow, ResStr(kCaption), ResStr(24056, "Objektname:"), name))
         return;
     FState.FTypesObject->ObjName = name;
     for (const auto& frame : FState.Project.Frames) {

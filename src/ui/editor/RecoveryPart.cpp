@@ -1,6 +1,7 @@
 #include "ui/editor/RecoveryPart.h"
 
 #include "core/io/ProjectFile.h"
+#include "core/text/CommonTexts.h"
 #include "ui/DialogService.h"
 #include "ui/editor/DocumentPart.h"
 #include "ui/editor/EditorState.h"
@@ -9,11 +10,11 @@
 #include <QFileInfo>
 
 namespace {
-const QString kTitle = QStringLiteral("Wiederherstellung");
+// The folder below the data folder; other runs look for their copies there.
+const QString kFolderName = QStringLiteral("Wiederherstellung");
 
 QString ShownName(const QString& projectFile) {
-    return projectFile.isEmpty() ? QStringLiteral("Unbenannt")
-                                 : QDir::toNativeSeparators(projectFile);
+    return projectFile.isEmpty() ? ResStr(kUntitledName) : QDir::toNativeSeparators(projectFile);
 }
 } // namespace
 
@@ -27,7 +28,7 @@ TRecoveryPart::TRecoveryPart(TEditorState& state, TDocumentPart& document, TDial
     connect(&FCleanCheck, &QTimer::timeout, this, &TRecoveryPart::RemoveIfClean);
     if (dataFolder.isEmpty())
         return;
-    FFolder = QDir(dataFolder).filePath(kTitle);
+    FFolder = QDir(dataFolder).filePath(kFolderName);
     FStore = std::make_unique<TRecoveryStore>(FFolder);
     ApplySettings(LoadRecoverySettings());
     connect(&FState, &TEditorState::Updated, this, &TRecoveryPart::StateChanged);
@@ -102,19 +103,20 @@ bool TRecoveryPart::Offer(const TRecoveryCopy& copy) {
     const QString shown = ShownName(copy.ProjectFile);
     if (copy.Damaged || !FDocument.CanRestore(copy.CopyFile)) {
         const QString aside = TRecoveryStore::SetAside(copy);
-        FDialogs.Error(FWindow, QStringLiteral("Fehler"),
-                       QStringLiteral("Die Wiederherstellungskopie von „%1“ ist beschädigt. Sie "
-                                      "wurde nach „%2“ gelegt.")
+        FDialogs.Error(FWindow, ResStr(kErrorCaption),
+                       ResStr(24041, "Die Wiederherstellungskopie von „%1“ ist beschädigt. Sie "
+                                     "wurde nach „%2“ gelegt.")
                            .arg(shown, QDir::toNativeSeparators(aside)));
         return false;
     }
-    const QString written = copy.Written.toLocalTime().toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+    // The date's order is the language's, so the format is a text of its own.
+    const QString written = copy.Written.toLocalTime().toString(ResStr(24046, "dd.MM.yyyy HH:mm"));
     const int answer = FDialogs.ShowChoiceDialog(
-        FWindow, kTitle,
-        QStringLiteral("Kelvro wurde nicht normal beendet. Von „%1“ gibt es eine "
-                       "Wiederherstellungskopie vom %2.")
+        FWindow, ResStr(24040, "Wiederherstellung"),
+        ResStr(24042, "Kelvro wurde nicht normal beendet. Von „%1“ gibt es eine "
+                      "Wiederherstellungskopie vom %2.")
             .arg(shown, written),
-        QStringLiteral("Wiederherstellen"), QStringLiteral("Später"), QStringLiteral("Verwerfen"));
+        ResStr(24043, "Wiederherstellen"), ResStr(24044, "Später"), ResStr(24045, "Verwerfen"));
     if (answer == 1)
         TRecoveryStore::Discard(copy);
     if (answer != 0 || !FDocument.RestoreProject(copy.CopyFile, copy.ProjectFile))
