@@ -193,6 +193,9 @@ int RunKelvro(int argc, char** argv) {
     else
         app = std::make_unique<QApplication>(argc, argv);
     SetApplicationNames();
+    // The command line speaks English, the messages of reading and exporting included.
+    if (headless)
+        TLanguageSwitch::Instance().Apply(TUiLanguage::English);
 
     TParser p;
     p.Parser.process(*app);

@@ -62,24 +62,6 @@ public:
     }
 };
 
-// The picker's item texts by the German names core gives the shapes; a name not listed here is
-// shown as core gives it.
-constexpr TText kShapeNames[] = {
-    {20503, "Quadrat"},          {20504, "Kreis"},
-    {20505, "Dreieck"},          {20506, "Pfeil Links"},
-    {20507, "Pfeil Rechts"},     {20508, "Pfeil Oben"},
-    {20509, "Pfeil Unten"},      {20510, "Pfeil Links rechts"},
-    {20511, "Pfeil Oben Unten"}, {20512, "Stern 5-eckig"},
-    {20513, "Stern 4-eckig"},    {20502, "Polygon"},
-};
-
-QString ShownShapeName(const QString& name) {
-    for (const TText& known : kShapeNames)
-        if (name == QString::fromUtf8(known.German))
-            return ResStr(known);
-    return name;
-}
-
 QPolygonF ScaledOutline(const TPolyPointsEx& points) {
     QPolygonF outline;
     for (const TPointEx& point : points)
@@ -112,8 +94,8 @@ TInputFormForm::TInputFormForm(const std::vector<TPolyPointsEx>& polygons, QWidg
         const std::vector<TShapeEntry>& shapes = ShapeCatalogue();
         for (int i = 0; i < FList->count(); ++i) {
             const auto shape = static_cast<std::size_t>(i);
-            FList->item(i)->setText(
-                ShownShapeName(shape < shapes.size() ? shapes[shape].Name : PolygonItemName()));
+            FList->item(i)->setText(shape < shapes.size() ? QString(shapes[shape].Name)
+                                                          : PolygonItemName());
         }
     });
     FOk->setDefault(true);

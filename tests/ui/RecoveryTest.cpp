@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
@@ -182,9 +183,11 @@ TEST_F(Recovery, WorkSurvivesAKilledEditor) {
     victim.setProcessEnvironment(environment);
     victim.start(QCoreApplication::applicationFilePath(),
                  {QStringLiteral("--gtest_filter=Recovery.VictimOfTheKillTest")});
-    const QString victimCopies = QStringLiteral("film-%1-").arg(victim.processId());
+    // The description is written after the copy; only with both is the copy complete.
+    const QRegularExpression victimCopy(
+        QStringLiteral("^film-%1-\\d+\\.json$").arg(victim.processId()));
     ASSERT_TRUE(
-        QTest::qWaitFor([&] { return !FilesIn(Folder()).filter(victimCopies).isEmpty(); }, 20000));
+        QTest::qWaitFor([&] { return !FilesIn(Folder()).filter(victimCopy).isEmpty(); }, 20000));
     victim.kill();
     ASSERT_TRUE(victim.waitForFinished(5000));
 
@@ -200,5 +203,5 @@ TEST_F(Recovery, WorkSurvivesAKilledEditor) {
     EXPECT_EQ(Objects().size(), 1U);
     // The restored work has this window's copy, the dead editor's is gone.
     EXPECT_EQ(FilesIn(Folder()).size(), 2);
-    EXPECT_TRUE(FilesIn(Folder()).filter(victimCopies).isEmpty());
+    EXPECT_TRUE(FilesIn(Folder()).filter(victimCopy).isEmpty());
 }

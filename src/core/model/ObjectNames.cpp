@@ -8,7 +8,7 @@ QStringList ObjectListNames(const TObjectList& objects) {
     for (const auto& object : objects) {
         QString key;
         for (int n = 1; key.isEmpty() || used.contains(key); ++n)
-            key = object->TypeName() + QString::number(n);
+            key = object->KindName() + QString::number(n);
         used.insert(key);
         names << (object->ObjName.isEmpty() ? key : key + QStringLiteral(" - ") + object->ObjName);
     }

@@ -32,6 +32,8 @@ public:
 
     // Name shown in the object box and type code in project files.
     virtual QString TypeName() const = 0;
+    // The kind as the object lists show it, in the active language.
+    virtual QString KindName() const { return TypeName(); }
     virtual int TypeCode() const = 0;
     // An empty object of the same class, ready for Assign.
     virtual std::unique_ptr<TTypesObject> NewEmpty(Extended globalZoom) const = 0;

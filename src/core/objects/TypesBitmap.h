@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/ResStr.h"
+
 #include "core/objects/ObjectFactory.h"
 #include "core/objects/PlacedObject.h"
 
@@ -20,6 +22,7 @@ public:
     static QString FileFilter();
 
     QString TypeName() const override { return QStringLiteral("Bitmap"); }
+    QString KindName() const override { return ResStr(25140, "Bitmap"); }
     int TypeCode() const override { return 5; }
     std::unique_ptr<TTypesObject> NewEmpty(Extended globalZoom) const override;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/ResStr.h"
+
 #include "core/objects/PlacedObject.h"
 
 // A predefined shape placed by its centre: a square, circle, triangle, arrow or star from the
@@ -11,6 +13,7 @@ public:
     TTypesForm(TObjectTable* table, const TProps& props, Extended globalZoom);
 
     QString TypeName() const override { return QStringLiteral("Form"); }
+    QString KindName() const override { return ResStr(25141, "Form"); }
     int TypeCode() const override { return 6; }
     std::unique_ptr<TTypesObject> NewEmpty(Extended globalZoom) const override;
 

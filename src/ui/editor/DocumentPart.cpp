@@ -2,6 +2,7 @@
 #include "core/edit/Undo.h"
 #include "core/text/CommonTexts.h"
 #include "ui/DialogService.h"
+#include "ui/NewForm.h"
 #include "ui/editor/CanvasPart.h"
 #include "ui/editor/EditorState.h"
 
@@ -58,7 +59,7 @@ TDocumentPart::TDocumentPart(TEditorState& state, TDialogService& dialogs, TCanv
 }
 
 void TDocumentPart::NewAction1Execute() {
-    if (!QuerySave() || !AskProjectSettings(ResStr(24005, "Neu")))
+    if (!QuerySave() || !AskProjectSettings(ResStr(kNewProjectCaption)))
         return;
     FCanvas.DropSelection();
     FFileName.clear();

@@ -3,6 +3,7 @@
 #include "core/model/ProjectSettings.h"
 #include "core/text/CommonTexts.h"
 #include "ui/DialogService.h"
+#include "ui/NewForm.h"
 #include "ui/editor/CanvasPart.h"
 #include "ui/editor/DocumentPart.h"
 #include "ui/editor/EditorState.h"
@@ -22,7 +23,7 @@ bool TDocumentPart::AskProjectSettings(const QString& caption) {
 void TDocumentPart::SettingsAction1Execute() {
     TProject& project = FState.Project;
     const int shown = project.CurrentFrame;
-    if (!AskProjectSettings(ResStr(24030, "Einstellungen")))
+    if (!AskProjectSettings(ResStr(kProjectSettingsCaption)))
         return;
     FCanvas.DropSelection();
     // A built frame holds copies of every object; it goes back to its keyframes, with what is
