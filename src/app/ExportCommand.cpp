@@ -3,6 +3,7 @@
 #include "core/export/ExportRun.h"
 #include "core/export/GifWriter.h"
 #include "core/export/ImageSeries.h"
+#include "core/export/VideoBackend.h"
 #include "core/export/VideoWriter.h"
 
 #include <QDir>
@@ -94,7 +95,7 @@ bool CodecSuits(const QString& codec, TVideoContainer container) {
     return false;
 }
 
-// Checks that do not need the project.
+// Checks that need neither the project nor the video library, which may still be loading.
 bool CheckOutput(const TCommandLine& line, TOutputKind kind, QString& error) {
     if (kind == TOutputKind::Unknown)
         error =
@@ -103,11 +104,18 @@ bool CheckOutput(const TCommandLine& line, TOutputKind kind, QString& error) {
                 .arg(line.Output);
     else if (kind != TOutputKind::Video && !line.Codec.isEmpty())
         error = QStringLiteral("--codec %1: a codec applies to video output only").arg(line.Codec);
-    else if (kind == TOutputKind::Video &&
-             AvailableVideoCodecs(*VideoContainerOf(line.Output)).empty())
+    return error.isEmpty();
+}
+
+// The checks of a video's encoder, which wait for the video library.
+bool CheckEncoder(const TCommandLine& line, QString& error) {
+    const TVideoContainer container = *VideoContainerOf(line.Output);
+    error = VideoBackendProblem();
+    if (!error.isEmpty())
+        return false;
+    if (AvailableVideoCodecs(container).empty())
         error = QStringLiteral("%1: this build has no encoder for such files").arg(line.Output);
-    else if (kind == TOutputKind::Video && !line.Codec.isEmpty() &&
-             !CodecSuits(line.Codec, *VideoContainerOf(line.Output)))
+    else if (!line.Codec.isEmpty() && !CodecSuits(line.Codec, container))
         error = QStringLiteral("--codec %1: not offered for %2 files by this build")
                     .arg(line.Codec, QFileInfo(line.Output).suffix().toLower());
     return error.isEmpty();
@@ -138,7 +146,8 @@ int RunExportCommand(const TCommandLine& line) {
     if (!LoadCommandProject(line.Project, project, error))
         return FailCommand(error);
     const std::optional<TFrameRange> range = ChooseRange(line, project, error);
-    if (!range || !FolderWritable(line.Output, error))
+    if (!range || !FolderWritable(line.Output, error) ||
+        (kind == TOutputKind::Video && !CheckEncoder(line, error)))
         return FailCommand(error);
     try {
         const std::unique_ptr<TFrameWriter> writer = MakeWriter(line, kind);
