@@ -11,6 +11,28 @@
 // every start; the program loads the video library in the background when it is about to need
 // it, and the functions of VideoWriter.h wait for it.
 
+// The video writer's failure texts, as the user reads them.
+inline constexpr const char* VideoCreateFailed = "Unknown error creating video file!";
+inline constexpr const char* VideoFormatFailed = "Could not set format!";
+inline constexpr const char* VideoFrameFailed = "Could not add frame!";
+
+// The codecs a container may offer, its default first; AvailableVideoCodecs gives those this
+// build's FFmpeg has. Known without the library, so a choice that can never work is refused
+// before it is loaded.
+inline std::vector<const char*> VideoCodecCandidates(TVideoContainer container) {
+    switch (container) {
+    case TVideoContainer::Avi:
+        return {"rawvideo", "mjpeg", "mpeg4", "ffv1", "h264"};
+    case TVideoContainer::Mp4:
+        return {"h264", "mpeg4"};
+    case TVideoContainer::WebM:
+        return {"vp9"};
+    case TVideoContainer::Mkv:
+        return {"h264", "ffv1", "mjpeg", "mpeg4", "vp9"};
+    }
+    return {};
+}
+
 // What the video library hands the program: the functions behind VideoWriter.h.
 struct TVideoBackend {
     // VideoBackendVersion of the build the library belongs to.

@@ -27,7 +27,62 @@ std::vector<TVideoCodec> AvailableVideoCodecs(TVideoContainer container) {
     }
 }
 
+namespace {
+
+// Stands for the library's writer, which it makes in Begin: an export run renders its first
+// frames meanwhile, and so while the library may still be loading.
+class TLoadingVideoWriter final : public TFrameWriter {
+public:
+    TLoadingVideoWriter(const QString& fileName, TVideoContainer container,
+                        const TVideoOptions& options)
+        : FFileName(fileName), FContainer(container), FOptions(options) {}
+
+    void Begin(const TExportShape& shape) override {
+        if (!FWriter)
+            FWriter = LoadedVideoBackend().MakeWriter(FFileName, FContainer, FOptions);
+        FWriter->Begin(shape);
+    }
+
+    void AddFrame(const QImage& frame, int index) override {
+        if (!FWriter)
+            throw TExportError(VideoFrameFailed);
+        FWriter->AddFrame(frame, index);
+    }
+
+    void Finish() override {
+        if (!FWriter)
+            throw TExportError(VideoFormatFailed);
+        FWriter->Finish();
+    }
+
+    void Abort() noexcept override {
+        if (FWriter)
+            FWriter->Abort();
+    }
+
+private:
+    QString FFileName;
+    TVideoContainer FContainer;
+    TVideoOptions FOptions;
+    std::unique_ptr<TFrameWriter> FWriter;
+};
+
+bool Candidate(const QString& codec, TVideoContainer container) {
+    for (const char* name : VideoCodecCandidates(container))
+        if (codec == QLatin1String(name))
+            return true;
+    return false;
+}
+
+} // namespace
+
+// What can be refused without the library is refused here; a codec this build's FFmpeg lacks,
+// or a library that cannot be loaded, fails in Begin.
 std::unique_ptr<TFrameWriter> MakeVideoWriter(const QString& fileName, TVideoContainer container,
                                               const TVideoOptions& options) {
-    return LoadedVideoBackend().MakeWriter(fileName, container, options);
+    if (fileName.trimmed().isEmpty())
+        throw TExportError(VideoCreateFailed);
+    if (!options.Codec.isEmpty() && !Candidate(options.Codec, container))
+        throw TExportError(VideoFormatFailed);
+    return std::make_unique<TLoadingVideoWriter>(fileName, container, options);
 }

@@ -17,21 +17,6 @@ extern "C" {
 
 namespace {
 
-// Each container's codecs, its default first.
-std::vector<const char*> CodecNamesOf(TVideoContainer container) {
-    switch (container) {
-    case TVideoContainer::Avi:
-        return {"rawvideo", "mjpeg", "mpeg4", "ffv1", "h264"};
-    case TVideoContainer::Mp4:
-        return {"h264", "mpeg4"};
-    case TVideoContainer::WebM:
-        return {"vp9"};
-    case TVideoContainer::Mkv:
-        return {"h264", "ffv1", "mjpeg", "mpeg4", "vp9"};
-    }
-    return {};
-}
-
 const char* MuxerOf(TVideoContainer container) {
     switch (container) {
     case TVideoContainer::Avi:
@@ -219,7 +204,7 @@ void TVideoWriter::Abort() noexcept {
 
 std::vector<TVideoCodec> AvailableCodecs(TVideoContainer container) {
     std::vector<TVideoCodec> codecs;
-    for (const char* name : CodecNamesOf(container)) {
+    for (const char* name : VideoCodecCandidates(container)) {
         const TCodecEntry* entry = FindCodecEntry(QLatin1String(name));
         if (entry && CodecAvailable(*entry))
             codecs.push_back({QLatin1String(entry->Name), QString::fromUtf8(entry->Caption),
