@@ -86,7 +86,15 @@ void TVideoWriter::Open() {
     const QByteArray url = "file:" + QFile::encodeName(FTemporary);
     if (avformat_alloc_output_context2(&FFormat, nullptr, MuxerOf(FContainer), url.constData()) < 0)
         throw TExportError(VideoFormatFailed);
-    if (avio_open(&FFormat->pb, url.constData(), AVIO_FLAG_WRITE) < 0)
+    // The part file is new and empty. Truncated all the same, ext4 would write the whole video
+    // out as it is closed (some 30 ms for 150 MB) instead of when it sees fit; only the rename
+    // onto an existing file asks for that.
+    AVDictionary* fileOptions = nullptr;
+    av_dict_set(&fileOptions, "truncate", "0", 0);
+    const int opened =
+        avio_open2(&FFormat->pb, url.constData(), AVIO_FLAG_WRITE, nullptr, &fileOptions);
+    av_dict_free(&fileOptions);
+    if (opened < 0)
         throw TExportError(VideoCreateFailed);
 
     TEncoderSettings settings;
