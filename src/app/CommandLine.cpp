@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "app/HeadlessCommands.h"
+#include "core/export/VideoBackend.h"
 #include "core/export/VideoWriter.h"
 #include "ui/DialogService.h"
 #include "ui/MainWindow.h"
@@ -13,6 +14,7 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QTimer>
 #include <array>
 #include <cstdio>
 #include <cstring>
@@ -42,8 +44,11 @@ QString CodecHelp() {
            lines.join(QLatin1Char('\n'));
 }
 
+// The options; the encoders are listed only for the help text, as finding them needs the video
+// library, which other runs should not wait for.
 struct TParser {
     QCommandLineParser Parser;
+    QCommandLineOption Help = Parser.addHelpOption();
     QCommandLineOption Export{QStringLiteral("export"),
                               QStringLiteral("Render frames of PROJECT without a window into "
                                              "OUTPUT: an image series (.bmp, .png), an animated "
@@ -53,7 +58,7 @@ struct TParser {
                                   QStringLiteral("Frames to export: FIRST-LAST or N (1-based); "
                                                  "default: the playback range."),
                                   QStringLiteral("RANGE")};
-    QCommandLineOption Codec{QStringLiteral("codec"), CodecHelp(), QStringLiteral("NAME")};
+    QCommandLineOption Codec;
     QCommandLineOption Dump{QStringLiteral("dump"),
                             QStringLiteral("Print the project as JSON to stdout.")};
     QCommandLineOption Frame{QStringLiteral("frame"),
@@ -61,10 +66,12 @@ struct TParser {
                                             "editor shows it."),
                              QStringLiteral("N")};
 
-    TParser() {
+    explicit TParser(bool listEncoders = false)
+        : Codec(QStringLiteral("codec"),
+                listEncoders ? CodecHelp() : QStringLiteral("Video encoder."),
+                QStringLiteral("NAME")) {
         Parser.setApplicationDescription(
             QStringLiteral("Kelvro, an editor for two-dimensional vector animation."));
-        Parser.addHelpOption();
         Parser.addVersionOption();
         Parser.addOptions({Export, FrameRange, Codec, Dump, Frame});
         Parser.addPositionalArgument(QStringLiteral("PROJECT"),
@@ -139,6 +146,9 @@ int RunEditor(const TCommandLine& line) {
     TMainForm window(&dialogs, *dataFolder);
     window.SetStartProject(line.Project);
     ShowWithPlacement(window, LoadWindowPlacement());
+    // Once the event loop runs, so the window's own start does not wait for the loader; the
+    // compression dialog and the export then find the video library ready.
+    QTimer::singleShot(0, [] { PreloadVideoBackend(); });
     const int status = QApplication::exec();
     StoreUiLanguage(TLanguageSwitch::Instance().Current());
     SaveWindowPlacement(PlacementOf(window));
@@ -198,6 +208,9 @@ int RunKelvro(int argc, char** argv) {
         TLanguageSwitch::Instance().Apply(TUiLanguage::English);
 
     TParser p;
+    if (p.Parser.parse(QCoreApplication::arguments()) &&
+        (p.Parser.isSet(p.Help) || p.Parser.isSet(QStringLiteral("help-all"))))
+        TParser(true).Parser.process(*app);
     p.Parser.process(*app);
     QString error;
     const std::optional<TCommandLine> line = Interpret(p, error);
@@ -205,6 +218,9 @@ int RunKelvro(int argc, char** argv) {
         std::fprintf(stderr, "kelvro: %s\n", qPrintable(error));
         return 1;
     }
+    // The video library loads while the project is read and the first frames render.
+    if (line->Mode == TCommandLine::TMode::Export && VideoContainerOf(line->Output))
+        PreloadVideoBackend();
     switch (line->Mode) {
     case TCommandLine::TMode::Export:
         return RunExportCommand(*line);

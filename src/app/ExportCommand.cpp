@@ -3,6 +3,7 @@
 #include "core/export/ExportRun.h"
 #include "core/export/GifWriter.h"
 #include "core/export/ImageSeries.h"
+#include "core/export/VideoBackend.h"
 #include "core/export/VideoWriter.h"
 
 #include <QDir>
@@ -94,7 +95,7 @@ bool CodecSuits(const QString& codec, TVideoContainer container) {
     return false;
 }
 
-// Checks that do not need the project.
+// Checks that need neither the project nor the video library.
 bool CheckOutput(const TCommandLine& line, TOutputKind kind, QString& error) {
     if (kind == TOutputKind::Unknown)
         error =
@@ -103,23 +104,30 @@ bool CheckOutput(const TCommandLine& line, TOutputKind kind, QString& error) {
                 .arg(line.Output);
     else if (kind != TOutputKind::Video && !line.Codec.isEmpty())
         error = QStringLiteral("--codec %1: a codec applies to video output only").arg(line.Codec);
-    else if (kind == TOutputKind::Video &&
-             AvailableVideoCodecs(*VideoContainerOf(line.Output)).empty())
-        error = QStringLiteral("%1: this build has no encoder for such files").arg(line.Output);
-    else if (kind == TOutputKind::Video && !line.Codec.isEmpty() &&
-             !CodecSuits(line.Codec, *VideoContainerOf(line.Output)))
-        error = QStringLiteral("--codec %1: not offered for %2 files by this build")
-                    .arg(line.Codec, QFileInfo(line.Output).suffix().toLower());
     return error.isEmpty();
 }
 
+// Why the video's encoder cannot work, or empty. Asked only once a video export has failed: the
+// encoders are known once the video library is loaded, which the export does not wait for.
+QString EncoderProblem(const TCommandLine& line) {
+    const QString problem = VideoBackendProblem();
+    if (!problem.isEmpty())
+        return problem;
+    const TVideoContainer container = *VideoContainerOf(line.Output);
+    if (AvailableVideoCodecs(container).empty())
+        return QStringLiteral("%1: this build has no encoder for such files").arg(line.Output);
+    if (!line.Codec.isEmpty() && !CodecSuits(line.Codec, container))
+        return QStringLiteral("--codec %1: not offered for %2 files by this build")
+            .arg(line.Codec, QFileInfo(line.Output).suffix().toLower());
+    return QString();
+}
+
+// An empty codec leaves the choice to the video writer, which takes the container's default.
 std::unique_ptr<TFrameWriter> MakeWriter(const TCommandLine& line, TOutputKind kind) {
     if (kind == TOutputKind::Video) {
-        const TVideoContainer container = *VideoContainerOf(line.Output);
         TVideoOptions options;
-        options.Codec =
-            line.Codec.isEmpty() ? AvailableVideoCodecs(container).front().Name : line.Codec;
-        return MakeVideoWriter(line.Output, container, options);
+        options.Codec = line.Codec;
+        return MakeVideoWriter(line.Output, *VideoContainerOf(line.Output), options);
     }
     if (kind == TOutputKind::Gif)
         return MakeGifWriter(line.Output);
@@ -144,7 +152,8 @@ int RunExportCommand(const TCommandLine& line) {
         const std::unique_ptr<TFrameWriter> writer = MakeWriter(line, kind);
         RunExport(project, range->First, range->Last - range->First + 1, *writer, PrintProgress);
     } catch (const std::exception& failure) {
-        return FailCommand(QString::fromStdString(failure.what()));
+        const QString problem = kind == TOutputKind::Video ? EncoderProblem(line) : QString();
+        return FailCommand(problem.isEmpty() ? QString::fromStdString(failure.what()) : problem);
     }
     return 0;
 }

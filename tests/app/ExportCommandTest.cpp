@@ -86,6 +86,34 @@ TEST(ExportCommand, VideosAreWrittenWholeUnderTheirOwnName) {
     EXPECT_TRUE(QImage(folder + "/v.gif").format() != QImage::Format_Invalid);
 }
 
+// The program finds its video library beside itself; a copy without it, or beside a broken one,
+// still writes everything else and says why a video cannot be written.
+TEST(ExportCommand, WithoutItsVideoLibraryOnlyVideosFail) {
+    for (const bool broken : {false, true}) {
+        const QString folder = ProjectFolder(broken ? "broken-library" : "no-library");
+        const QString program = folder + "/kelvro";
+        ASSERT_TRUE(QFile::copy(KELVRO_EXECUTABLE, program));
+        if (broken) {
+            QFile library(folder + "/libkelvro_video.so");
+            ASSERT_TRUE(library.open(QIODevice::WriteOnly));
+            library.write("not a library");
+        }
+        const TKelvroRun video =
+            RunKelvro({"--export", folder + "/v.avi", folder + "/film.kvp"}, program);
+        EXPECT_EQ(video.ExitCode, 1);
+        EXPECT_EQ(video.Err.count('\n'), 1) << video.Err.toStdString();
+        EXPECT_TRUE(video.Err.startsWith(
+            "kelvro: video export is not available: " +
+            QString(broken ? "cannot load " + folder : "libkelvro_video.so is neither")))
+            << video.Err.toStdString();
+        EXPECT_EQ(FilesIn(folder, "v*"), QStringList());
+        const TKelvroRun series =
+            RunKelvro({"--export", folder + "/s.bmp", folder + "/film.kvp"}, program);
+        EXPECT_EQ(series.ExitCode, 0) << series.Err.toStdString();
+        EXPECT_EQ(FilesIn(folder, "s*.bmp").size(), 3);
+    }
+}
+
 // The film of ProjectFolder with its playback range stored at the integer limit.
 QString FilmPlayingToTheLimit(const QString& folder) {
     TProject project;

@@ -15,15 +15,16 @@ struct TKelvroRun {
 };
 
 // Runs the real program as a script would start it: no display, no platform chosen, and the
-// test's own settings folder.
-inline TKelvroRun RunKelvro(const QStringList& arguments) {
+// test's own settings folder. program may be a copy of it elsewhere.
+inline TKelvroRun RunKelvro(const QStringList& arguments,
+                            const QString& program = QStringLiteral(KELVRO_EXECUTABLE)) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
         environment.remove(QString::fromLatin1(name));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), TestScratchFolder());
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KELVRO_EXECUTABLE), arguments);
+    process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(60000));
     return {process.exitCode(), process.readAllStandardOutput(),
             QString::fromUtf8(process.readAllStandardError())};

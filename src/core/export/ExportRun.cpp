@@ -85,9 +85,8 @@ void CheckRange(const TProject& project, int first, int count) {
                 .toStdString());
 }
 
-int WriteFrames(const TProject& project, int first, int count, TFrameWriter& writer,
+int WriteFrames(TRenderQueue& queue, int count, TFrameWriter& writer,
                 const TExportProgress& progress) {
-    TRenderQueue queue(project, first, count);
     int written = 0;
     while (!queue.Empty()) {
         QImage frame = queue.Take();
@@ -106,8 +105,15 @@ int RunExport(const TProject& project, int first, int count, TFrameWriter& write
     CheckRange(project, first, count);
     count = std::max(count, 0);
     try {
-        writer.Begin({project.ProjectWidth, project.ProjectHeight, project.FramesPerSec, count});
-        const int written = WriteFrames(project, first, count, writer, progress);
+        int written = 0;
+        {
+            // The first frames render while the writer begins: a video writer may wait there for
+            // its library to load.
+            TRenderQueue queue(project, first, count);
+            writer.Begin(
+                {project.ProjectWidth, project.ProjectHeight, project.FramesPerSec, count});
+            written = WriteFrames(queue, count, writer, progress);
+        }
         writer.Finish();
         return written;
     } catch (...) {

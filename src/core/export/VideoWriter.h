@@ -40,6 +40,7 @@ struct TVideoOptions {
 };
 
 // Writes the frames as one video stream at the project's frame rate. Throws TExportError with
-// "Unknown error creating video file!", "Could not set format!" or "Could not add frame!".
+// "Unknown error creating video file!", "Could not set format!" or "Could not add frame!", or,
+// from Begin, saying why video export is not available.
 std::unique_ptr<TFrameWriter> MakeVideoWriter(const QString& fileName, TVideoContainer container,
                                               const TVideoOptions& options);

@@ -17,8 +17,13 @@ public:
     std::vector<int> Indices;
     bool Finished = false;
     bool Aborted = false;
+    bool FailToBegin = false;
 
-    void Begin(const TExportShape& shape) override { Shape = shape; }
+    void Begin(const TExportShape& shape) override {
+        if (FailToBegin)
+            throw TExportError("Could not set format!");
+        Shape = shape;
+    }
     void AddFrame(const QImage& frame, int index) override {
         if (index == FailAt)
             throw TExportError("Could not add frame!");
@@ -86,6 +91,13 @@ TEST(ExportRun, AWriterFailureOrABadRangeStopsTheRunWithItsMessage) {
     }
     EXPECT_EQ(failing.Frames.size(), 2u);
     EXPECT_TRUE(failing.Aborted && !failing.Finished);
+
+    // Frames already render while the writer begins; its failure still ends the run.
+    TScriptedWriter unbegun;
+    unbegun.FailToBegin = true;
+    EXPECT_THROW(RunExport(project, 0, 10, unbegun), TExportError);
+    EXPECT_TRUE(unbegun.Frames.empty());
+    EXPECT_TRUE(unbegun.Aborted && !unbegun.Finished);
 
     TScriptedWriter outside;
     EXPECT_THROW(RunExport(project, 8, 3, outside), TExportError);

@@ -1,7 +1,7 @@
-#include "core/export/VideoEncoder.h"
+#include "core/export/video/VideoEncoder.h"
 
-#include "core/export/AviBitmap.h"
 #include "core/export/ExportError.h"
+#include "core/export/video/AviBitmap.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "core/export/AviBitmap.h"
+#include "core/export/video/AviBitmap.h"
 
 #include "core/export/ExportError.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/export/VideoBackend.h"
+
 #include <QImage>
 #include <QString>
 #include <cstdint>
@@ -8,11 +10,6 @@
 
 struct AVCodecParameters;
 struct AVPacket;
-
-// The video writer's failure texts, as the user reads them.
-inline constexpr const char* VideoCreateFailed = "Unknown error creating video file!";
-inline constexpr const char* VideoFormatFailed = "Could not set format!";
-inline constexpr const char* VideoFrameFailed = "Could not add frame!";
 
 // A codec the writer knows, whether or not this FFmpeg build has its encoder.
 struct TCodecEntry {

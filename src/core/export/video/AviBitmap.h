@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/export/VideoEncoder.h"
+#include "core/export/video/VideoEncoder.h"
 
 #include <QString>
 #include <cstdint>
