@@ -1070,4 +1070,11 @@
             <translation>Type</translation>
         </message>
     </context>
+    <context>
+        <name>VideoBackend</name>
+        <message id="25150">
+            <source>Der Videoexport ist nicht verfügbar: %1</source>
+            <translation>Video export is not available: %1</translation>
+        </message>
+    </context>
 </TS>

@@ -103,7 +103,7 @@ TEST(ExportCommand, WithoutItsVideoLibraryOnlyVideosFail) {
         EXPECT_EQ(video.ExitCode, 1);
         EXPECT_EQ(video.Err.count('\n'), 1) << video.Err.toStdString();
         EXPECT_TRUE(video.Err.startsWith(
-            "kelvro: video export is not available: " +
+            "kelvro: Video export is not available: " +
             QString(broken ? "cannot load " + folder : "libkelvro_video.so is neither")))
             << video.Err.toStdString();
         EXPECT_EQ(FilesIn(folder, "v*"), QStringList());

@@ -1,6 +1,7 @@
 #include "core/export/VideoBackend.h"
 
 #include "core/export/ExportError.h"
+#include "core/text/ResStr.h"
 
 #include <condition_variable>
 #include <dlfcn.h>
@@ -33,7 +34,13 @@ struct TLoaded {
 };
 
 TLoaded Unavailable(const std::string& reason) {
-    return {nullptr, "video export is not available: " + reason};
+    return {nullptr, reason};
+}
+
+// What the user reads; made where it is shown, so it speaks the language of the moment.
+QString ProblemText(const std::string& reason) {
+    return ResStr(25150, "Der Videoexport ist nicht verfügbar: %1")
+        .arg(QString::fromStdString(reason));
 }
 
 TLoaded Checked(const TVideoBackend* backend, const std::string& path) {
@@ -149,10 +156,11 @@ void PreloadVideoBackend() {
 const TVideoBackend& LoadedVideoBackend() {
     const TLoaded& loaded = Loader().Wait();
     if (!loaded.Backend)
-        throw TExportError(loaded.Problem);
+        throw TExportError(ProblemText(loaded.Problem).toStdString());
     return *loaded.Backend;
 }
 
 QString VideoBackendProblem() {
-    return QString::fromStdString(Loader().Wait().Problem);
+    const TLoaded& loaded = Loader().Wait();
+    return loaded.Backend ? QString() : ProblemText(loaded.Problem);
 }
