@@ -56,12 +56,7 @@ TExportForm::TExportForm(TExportKind kind, const QString& fileName, const TProje
       Button2(NewDialogButton(this, kCloseText, 246, kClientHeight - 33, "Button2")) {
     BindText(Label1, {20704, "Fortschritt:"});
     BindText(CheckBox1, {20362, "anzeigen"});
-    // The caption names the chosen file once the dialog shows.
-    OnLanguageChange(this, [this] {
-        const QString file = QFileInfo(FFileName).fileName();
-        setWindowTitle(isVisible() ? Caption(FKind) + QStringLiteral(" - ") + file
-                                   : Caption(FKind));
-    });
+    OnLanguageChange(this, [this] { ShowCaption(); });
     setFixedSize(kClientWidth, kClientHeight);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(kMargin, 8, kClientWidth - 2 * kMargin, 16);
@@ -116,9 +111,16 @@ void TExportForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    setWindowTitle(Caption(FKind) + QStringLiteral(" - ") + QFileInfo(FFileName).fileName());
+    ShowCaption();
     if (const QScreen* display = screen())
         move(display->availableGeometry().center() - rect().center());
+}
+
+// The caption names the chosen file once the dialog shows.
+void TExportForm::ShowCaption() {
+    const QString kind = Caption(FKind);
+    setWindowTitle(isVisible() ? kind + QStringLiteral(" - ") + QFileInfo(FFileName).fileName()
+                               : kind);
 }
 
 void TExportForm::reject() {

@@ -51,6 +51,7 @@ private:
     // empty text when no run took place.
     QString Run(int first, int count);
     bool Progress(int written);
+    void ShowCaption();
 
     TExportKind FKind;
     QString FFileName;

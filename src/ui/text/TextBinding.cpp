@@ -16,36 +16,43 @@ void OnLanguageChange(QObject* owner, std::function<void()> show) {
                      std::move(show));
 }
 
+namespace {
+// The target's setter receives the text now and after every change of language.
+template <typename Target, typename Setter> void Bind(Target* target, Setter setter, TText text) {
+    OnLanguageChange(target, [target, setter, text] { (target->*setter)(ResStr(text)); });
+}
+} // namespace
+
 void BindText(QLabel* label, TText text) {
-    OnLanguageChange(label, [label, text] { label->setText(ResStr(text)); });
+    Bind(label, &QLabel::setText, text);
 }
 
 void BindText(QAbstractButton* button, TText text) {
-    OnLanguageChange(button, [button, text] { button->setText(ResStr(text)); });
+    Bind(button, &QAbstractButton::setText, text);
 }
 
 void BindText(QAction* action, TText text) {
-    OnLanguageChange(action, [action, text] { action->setText(ResStr(text)); });
+    Bind(action, &QAction::setText, text);
 }
 
 void BindTitle(QWidget* window, TText text) {
-    OnLanguageChange(window, [window, text] { window->setWindowTitle(ResStr(text)); });
+    Bind(window, &QWidget::setWindowTitle, text);
 }
 
 void BindTitle(QMenu* menu, TText text) {
-    OnLanguageChange(menu, [menu, text] { menu->setTitle(ResStr(text)); });
+    Bind(menu, &QMenu::setTitle, text);
 }
 
 void BindTitle(QGroupBox* box, TText text) {
-    OnLanguageChange(box, [box, text] { box->setTitle(ResStr(text)); });
+    Bind(box, &QGroupBox::setTitle, text);
 }
 
 void BindToolTip(QWidget* widget, TText text) {
-    OnLanguageChange(widget, [widget, text] { widget->setToolTip(ResStr(text)); });
+    Bind(widget, &QWidget::setToolTip, text);
 }
 
 void BindToolTip(QAction* action, TText text) {
-    OnLanguageChange(action, [action, text] { action->setToolTip(ResStr(text)); });
+    Bind(action, &QAction::setToolTip, text);
 }
 
 void BindItems(QComboBox* combo, std::vector<TText> items) {
